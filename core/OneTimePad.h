@@ -1,0 +1,61 @@
+// The one-time pad: key generation and the digit-wise combination of a group
+// text with a key text.
+//
+// All strings are Windows-1252 bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zazuzar {
+
+// A key text: 100 groups of five digits, each followed by one space.
+inline constexpr std::size_t kKeyGroups = 100;
+inline constexpr std::size_t kKeyLength = 600;
+
+// Numbers a key group can hold: 0 to kKeyRange - 1 (99999 never occurs).
+inline constexpr std::uint32_t kKeyRange = 99999;
+
+enum class Direction { Encipher, Decipher };
+
+struct Combined {
+  std::string digits;     // the result digits, unbroken
+  std::string groupText;  // the same digits as group text
+};
+
+// A character at a digit position that is not a digit. what() is
+// "'<character>' ist kein gültiger Integerwert" in Windows-1252, with nothing
+// between the quotes when the key text ended before the position.
+class ConversionError : public std::runtime_error {
+ public:
+  explicit ConversionError(std::string_view offending);
+  const std::string& offending() const { return offending_; }
+
+ private:
+  std::string offending_;
+};
+
+// A new key text from the operating system's cryptographic random source.
+std::string GenerateKey();
+
+// The same algorithm with an injected source: draw(range) returns a value from
+// 0 to range - 1. A number already used in this key is drawn again.
+std::string GenerateKey(const std::function<std::uint32_t(std::uint32_t)>& draw);
+
+// A uniformly distributed value from 0 to range - 1 (range > 0) from the
+// operating system's cryptographic random source, without modulo bias.
+std::uint32_t SecureDraw(std::uint32_t range);
+
+// Adds (Encipher) or subtracts (Decipher) the key digits modulo 10, position by
+// position, over the first 600 characters of the group text. A run of blanks,
+// CR and LF at the very end of the group text is ignored. Each result digit is
+// passed to onDigit as it is produced; a non-digit at a digit position of
+// either text throws ConversionError after the digits before it were passed.
+Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction,
+                 const std::function<void(char)>& onDigit = {});
+
+}  // namespace zazuzar

@@ -1,0 +1,370 @@
+// The main window as a person works it: layout, opening state, modes, the
+// code and cipher actions, and the error report.
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include "core/OneTimePad.h"
+#include "tests/ui/WindowFixture.h"
+
+namespace zazuzar::testing {
+namespace {
+
+struct ControlRow {
+  const char* name;
+  QRect geometry;
+  const char* text;  // nullptr: no text to check
+  bool enabled;
+  bool onPage;
+};
+
+const ControlRow kOpeningControls[] = {
+    {"bt_VavorDecryptPrint", {384, 584, 129, 25}, "Ausgabe Drucken ", false, false},
+    {"bt_VavorDecryptSave", {384, 552, 129, 25}, "Ausgabe Speichern ", false, false},
+    {"bt_VavorInLoad", {672, 51, 105, 25}, "Text Laden", true, false},
+    {"Image1", {376, 104, 433, 169}, nullptr, true, true},
+    {"RadioGroup7", {7, 56, 346, 73}, "Text Modus", true, true},
+    {"rb_VavorCode", {23, 79, 92, 13}, "Kodieren", true, true},
+    {"rb_VavorDecod", {25, 103, 92, 13}, "Dekodieren", true, true},
+    {"VavorIn", {8, 24, 649, 21}, "", true, true},
+    {"bt_OTPkey", {8, 296, 121, 25}, "OTP erzeugen", true, true},
+    {"bt_OTPCrypt", {8, 496, 153, 25}, "Chiffrieren ", false, true},
+    {"bt_OTPSave", {368, 400, 105, 25}, "OTP Speichern ", false, true},
+    {"bt_OTPLoad", {368, 368, 105, 25}, "OTP Laden", true, true},
+    {"OTPOut", {8, 328, 345, 153}, "", true, true},
+    {"OTPCryptOut", {8, 528, 361, 225}, "", true, true},
+    {"fuenfergruppenOut", {8, 161, 361, 112}, "", true, true},
+    {"VavorDecrypt", {8, 528, 361, 227}, "", true, true},
+    {"bt_OTPPrint", {368, 432, 105, 25}, "OTP Drucken ", false, true},
+    {"bt_kodieren", {160, 88, 153, 25}, "Kodieren", true, true},
+    {"BitBtn1", {368, 336, 105, 25}, "OTP Editieren", true, true},
+};
+
+QString TextOf(QWidget* widget) {
+  if (auto* memo = qobject_cast<TMemo*>(widget)) return memo->Text();
+  if (auto* edit = qobject_cast<TEdit*>(widget)) return edit->Text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* box = qobject_cast<QGroupBox*>(widget)) return box->title();
+  return QString();
+}
+
+TEST_F(WindowTest, OpensWithEveryControlInPlace) {
+  EXPECT_EQ(form->size(), QSize(828, 806));
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());
+  EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("Zazuzar")));
+  EXPECT_FALSE(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(form->PageControl1->geometry(), QRect(7, 7, 818, 794));
+  EXPECT_EQ(form->PageControl1->count(), 1);
+  EXPECT_EQ(form->PageControl1->tabText(0), QStringLiteral("Zazuzar"));
+  for (const ControlRow& row : kOpeningControls) {
+    SCOPED_TRACE(row.name);
+    auto* control = form->findChild<QWidget*>(QString::fromLatin1(row.name));
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), row.geometry);
+    EXPECT_EQ(control->parentWidget(), row.onPage ? form->VavorSeite : form.get());
+    if (row.text) {
+      EXPECT_EQ(TextOf(control), QString::fromUtf8(row.text));
+    }
+    EXPECT_EQ(control->isEnabled(), row.enabled);
+  }
+  // The labels' width follows their text.
+  EXPECT_EQ(form->Label19->pos(), QPoint(7, 7));
+  EXPECT_EQ(form->Label20->pos(), QPoint(7, 137));
+  EXPECT_EQ(form->Label20->text(), QStringLiteral("Code Ausgabe"));
+  EXPECT_EQ(form->Label19->text(), QStringLiteral("Klartext: (max. 100 Zeichen)"));
+  EXPECT_TRUE(form->rb_VavorCode->isChecked());
+  EXPECT_FALSE(form->rb_VavorDecod->isChecked());
+  EXPECT_EQ(form->VavorIn->MaxLength(), 100);
+  EXPECT_TRUE(form->OTPCryptOut->isVisible());
+  EXPECT_TRUE(form->VavorDecrypt->isHidden());
+  for (TMemo* memo : {form->OTPOut, form->OTPCryptOut, form->fuenfergruppenOut, form->VavorDecrypt})
+    EXPECT_TRUE(memo->isReadOnly()) << memo->objectName().toStdString();
+  // The buttons on the window lie above the page control.
+  EXPECT_EQ(form->childAt(384 + 5, 584 + 5), form->bt_VavorDecryptPrint);
+  EXPECT_EQ(form->Image1->pixmap().size(), QSize(431, 172));
+}
+
+struct ModeRow {
+  const char* label;
+  const char* kodieren;
+  const char* crypt;
+  int maxLength;
+  const char* load;
+};
+const ModeRow kEncodeMode = {"Klartext: (max. 100 Zeichen)", "Kodieren", "Chiffrieren", 100,
+                             "Text Laden"};
+const ModeRow kDecodeMode = {"Chiffriertext: (max. 500 Zeichen)", "Dekodieren", "Dechiffrieren",
+                             600, "Crypt Laden"};
+
+void ExpectMode(const TForm1& form, const ModeRow& mode) {
+  EXPECT_EQ(form.Label19->text(), QString::fromUtf8(mode.label));
+  EXPECT_EQ(form.bt_kodieren->text(), QString::fromUtf8(mode.kodieren));
+  EXPECT_EQ(form.bt_OTPCrypt->text(), QString::fromUtf8(mode.crypt));
+  EXPECT_EQ(form.VavorIn->MaxLength(), mode.maxLength);
+  EXPECT_EQ(form.bt_VavorInLoad->text(), QString::fromUtf8(mode.load));
+  EXPECT_FALSE(form.bt_OTPCrypt->isEnabled());
+}
+
+TEST_F(WindowTest, ModeSwitchSetsTheModeAndKeepsKeyAndShownOutput) {
+  const QString cipher = Encipher(QStringLiteral("HALLO"));
+  const QString key = form->OTPOut->Text();
+  ASSERT_TRUE(form->bt_VavorDecryptSave->isEnabled());
+
+  SwitchToDecode();
+  ExpectMode(*form, kDecodeMode);
+  EXPECT_TRUE(form->VavorIn->Text().isEmpty());
+  EXPECT_TRUE(form->fuenfergruppenOut->Text().isEmpty());
+  EXPECT_EQ(form->OTPOut->Text(), key);
+  EXPECT_EQ(form->OTPCryptOut->Text(), cipher);
+  EXPECT_TRUE(form->OTPCryptOut->isVisible()) << "only the code step swaps the output area";
+  EXPECT_FALSE(form->bt_VavorDecryptSave->isEnabled());
+  EXPECT_FALSE(form->bt_VavorDecryptPrint->isEnabled());
+  for (QAbstractButton* b : {(QAbstractButton*)form->bt_kodieren, (QAbstractButton*)form->bt_OTPkey,
+                             (QAbstractButton*)form->BitBtn1, (QAbstractButton*)form->bt_OTPLoad,
+                             (QAbstractButton*)form->bt_VavorInLoad})
+    EXPECT_TRUE(b->isEnabled());
+
+  SwitchToEncode();
+  ExpectMode(*form, kEncodeMode);
+
+  // Clicking the mode already chosen changes nothing.
+  Type(form->VavorIn, QStringLiteral("ABC"));
+  Click(form->bt_kodieren);
+  Click(form->rb_VavorCode);
+  EXPECT_EQ(form->VavorIn->Text(), QStringLiteral("ABC"));
+  EXPECT_TRUE(form->bt_OTPCrypt->isEnabled());
+}
+
+TEST_F(WindowTest, OnlyTheCodeStepSwapsTheOutputArea) {
+  SwitchToDecode();
+  EXPECT_TRUE(form->OTPCryptOut->isVisible());
+  Click(form->bt_kodieren);  // empty input still swaps
+  EXPECT_TRUE(form->VavorDecrypt->isVisible());
+  EXPECT_TRUE(form->OTPCryptOut->isHidden());
+  SwitchToEncode();
+  EXPECT_TRUE(form->VavorDecrypt->isVisible());
+  Click(form->bt_kodieren);
+  EXPECT_TRUE(form->OTPCryptOut->isVisible());
+  EXPECT_TRUE(form->VavorDecrypt->isHidden());
+}
+
+// One row per action: the enabled states of bt_OTPCrypt, the key buttons and
+// the output buttons afterwards, and whether the key field is read-only.
+struct EnabledRow {
+  const char* action;
+  std::function<void(WindowTest&, TForm1&)> run;
+  bool crypt, keyButtons, outputButtons, keyReadOnly;
+};
+
+TEST_F(WindowTest, EnabledStatesFollowEachAction) {
+  auto type = [](TForm1& f, const char* text) {
+    f.VavorIn->setFocus();
+    QTest::keyClicks(f.VavorIn, QString::fromUtf8(text));
+  };
+  const EnabledRow rows[] = {
+      {"code step", [&](WindowTest&, TForm1& f) { type(f, "ABC"); Click(f.bt_kodieren); },
+       true, false, false, true},
+      {"code step, empty input", [](WindowTest&, TForm1& f) { Click(f.bt_kodieren); },
+       false, false, false, true},
+      {"key generation", [](WindowTest&, TForm1& f) { Click(f.bt_OTPkey); },
+       false, true, false, true},
+      {"key editing", [](WindowTest&, TForm1& f) { Click(f.BitBtn1); }, false, true, false, false},
+      {"cipher step, key present",
+       [&](WindowTest&, TForm1& f) {
+         Click(f.bt_OTPkey);
+         Click(f.BitBtn1);
+         type(f, "ABC");
+         Click(f.bt_kodieren);
+         Click(f.bt_OTPCrypt);
+       },
+       true, false, true, true},
+      {"cipher step, key generated on the way",
+       [&](WindowTest&, TForm1& f) {
+         type(f, "ABC");
+         Click(f.bt_kodieren);
+         Click(f.bt_OTPCrypt);
+       },
+       true, true, true, true},
+      {"mode switch after enciphering",
+       [&](WindowTest&, TForm1& f) {
+         type(f, "ABC");
+         Click(f.bt_kodieren);
+         Click(f.bt_OTPCrypt);
+         Click(f.rb_VavorDecod);
+       },
+       false, true, false, true},
+  };
+  for (const EnabledRow& row : rows) {
+    SCOPED_TRACE(row.action);
+    TearDown();
+    dialogs.shown.clear();
+    SetUp();
+    row.run(*this, *form);
+    EXPECT_EQ(form->bt_OTPCrypt->isEnabled(), row.crypt);
+    EXPECT_EQ(form->bt_OTPSave->isEnabled(), row.keyButtons);
+    EXPECT_EQ(form->bt_OTPPrint->isEnabled(), row.keyButtons);
+    EXPECT_EQ(form->bt_VavorDecryptSave->isEnabled(), row.outputButtons);
+    EXPECT_EQ(form->bt_VavorDecryptPrint->isEnabled(), row.outputButtons);
+    EXPECT_EQ(form->OTPOut->isReadOnly(), row.keyReadOnly);
+  }
+}
+
+TEST_F(WindowTest, MessageTravelsThroughTheWindowAndBack) {
+  const QString plain = QStringLiteral("TREFF 18 UHR AM BAHNHOF (GLEIS 9): KENNWORT ÄÖÜß");
+  const QString cipher = Encipher(plain);
+  const QString code = form->fuenfergruppenOut->Text();
+  ASSERT_FALSE(cipher.isEmpty());
+  EXPECT_NE(cipher, code);
+  EXPECT_EQ(cipher.size(), code.size());
+
+  SwitchToDecode();
+  Type(form->VavorIn, cipher);
+  Click(form->bt_kodieren);
+  EXPECT_EQ(form->fuenfergruppenOut->Text(), cipher);
+  Click(form->bt_OTPCrypt);
+  EXPECT_EQ(form->OTPCryptOut->Text(), code);
+  QString expected = plain;
+  expected.remove(QLatin1Char(' ')).replace(QLatin1Char('('), QLatin1Char('|'));
+  expected.replace(QLatin1Char(')'), QLatin1Char('|'));
+  EXPECT_EQ(form->VavorDecrypt->Text(), expected);
+  EXPECT_TRUE(form->VavorDecrypt->isVisible());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(WindowTest, InputFieldUpperCasesAndLimitsTheUserOnly) {
+  Type(form->VavorIn, QStringLiteral("grüße äöü"));
+  EXPECT_EQ(form->VavorIn->Text(), QStringLiteral("GRÜßE ÄÖÜ"));
+
+  form->VavorIn->SetText(QString());
+  Type(form->VavorIn, QString(101, QLatin1Char('a')));
+  EXPECT_EQ(form->VavorIn->Text(), QString(100, QLatin1Char('A')));
+
+  SwitchToDecode();
+  Type(form->VavorIn, QString(601, QLatin1Char('1')));
+  EXPECT_EQ(form->VavorIn->Text().size(), 600);
+
+  // Text that a handler sets stays whole, line ends included.
+  const QString loaded = QString(601, QLatin1Char('2')) + QStringLiteral("\r\n");
+  form->VavorIn->SetText(loaded);
+  EXPECT_EQ(form->VavorIn->Text(), loaded);
+  Type(form->VavorIn, QStringLiteral("3"));
+  EXPECT_EQ(form->VavorIn->Text(), loaded);
+}
+
+TEST_F(WindowTest, OutputFieldsAreReadOnlyForTheUser) {
+  Encipher(QStringLiteral("ABC"));
+  for (TMemo* memo : {form->OTPOut, form->OTPCryptOut, form->fuenfergruppenOut}) {
+    const QString before = memo->Text();
+    Type(memo, QStringLiteral("99"));
+    EXPECT_EQ(memo->Text(), before) << memo->objectName().toStdString();
+  }
+  Click(form->BitBtn1);
+  form->OTPOut->moveCursor(QTextCursor::End);
+  Type(form->OTPOut, QStringLiteral("1"));
+  EXPECT_EQ(form->OTPOut->Text().size(), 600) << "the key field takes 600 characters at most";
+}
+
+TEST_F(WindowTest, KeyFieldShowsTenGroupsOnEachOfTenLines) {
+  Click(form->bt_OTPkey);
+  const QString key = form->OTPOut->Text();
+  ASSERT_EQ(key.size(), 600);
+  EXPECT_FALSE(key.contains(QLatin1Char('\n')));
+  const QStringList lines = form->OTPOut->Lines();
+  ASSERT_EQ(lines.size(), 10) << lines.join(QLatin1Char('|')).toStdString();
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(lines[i], key.mid(60 * i, 60)) << "line " << i;
+}
+
+struct RefusalRow {
+  const char* situation;
+  bool decode;
+  const char* key;  // text put into the key field; nullptr: none
+  const char* input;
+  const char* message;
+};
+
+TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
+  const std::string shortKey(599, '1');
+  const RefusalRow rows[] = {
+      {"encode, only skipped characters", false, nullptr, "!?  !", "Text eingeben!"},
+      {"decode, no key", true, nullptr, "12345 ", "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
+      {"decode, short key", true, shortKey.c_str(), "12345 ",
+       "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
+      {"encode, short key", false, shortKey.c_str(), "ABC",
+       "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
+  };
+  for (const RefusalRow& row : rows) {
+    SCOPED_TRACE(row.situation);
+    TearDown();
+    dialogs.shown.clear();
+    SetUp();
+    if (row.decode) SwitchToDecode();
+    if (row.key) form->OTPOut->SetText(QString::fromLatin1(row.key));
+    form->OTPCryptOut->SetText(QStringLiteral("before"));
+    Type(form->VavorIn, QString::fromUtf8(row.input));
+    Click(form->bt_kodieren);
+    ASSERT_TRUE(form->bt_OTPCrypt->isEnabled());
+    Click(form->bt_OTPCrypt);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8(row.message));
+    EXPECT_EQ(form->OTPCryptOut->Text(), QStringLiteral("before"));
+    EXPECT_EQ(form->OTPOut->Text(), row.key ? QString::fromLatin1(row.key) : QString());
+    EXPECT_FALSE(form->bt_VavorDecryptSave->isEnabled());
+  }
+}
+
+TEST_F(WindowTest, EmptyInputAsksForText) {
+  Click(form->bt_kodieren);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0], (Shown{"Information", "Information", "Text eingeben!"}));
+  EXPECT_FALSE(form->bt_OTPCrypt->isEnabled());
+}
+
+TEST_F(WindowTest, LongCodeIsCutWithAMessage) {
+  form->VavorIn->SetText(QString(60, QLatin1Char('1')));  // 60 digits: 180 code digits + 5
+  Click(form->bt_kodieren);
+  EXPECT_TRUE(dialogs.shown.empty());
+  form->VavorIn->SetText(QStringLiteral("1B").repeated(60));  // 540 code digits
+  Click(form->bt_kodieren);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Ausgabe auf 500 Gruppen gekürzt!"));
+  EXPECT_EQ(form->fuenfergruppenOut->Text().size(), 600);
+  EXPECT_TRUE(form->bt_OTPCrypt->isEnabled());
+}
+
+TEST_F(WindowTest, ConversionFailureIsReportedAndTheWindowGoesOn) {
+  Click(form->bt_OTPkey);
+  SwitchToDecode();
+  Type(form->VavorIn, QStringLiteral("1234567890"));  // no blank between the groups
+  Click(form->bt_kodieren);
+  Click(form->bt_OTPCrypt);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0],
+            (Shown{"Error", "ZAZUZAR", QStringLiteral("' ' ist kein gültiger Integerwert.")}));
+  EXPECT_EQ(form->OTPCryptOut->Text().size(), 6) << "five digits and their blank stay";
+  EXPECT_FALSE(form->bt_VavorDecryptSave->isEnabled());
+  EXPECT_TRUE(form->OTPOut->isReadOnly());
+
+  // The window goes on working.
+  form->VavorIn->SetText(QStringLiteral("12345 67890"));
+  Click(form->bt_kodieren);
+  Click(form->bt_OTPCrypt);
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(form->OTPCryptOut->Text().size(), 12);
+  EXPECT_TRUE(form->bt_VavorDecryptSave->isEnabled());
+}
+
+TEST_F(WindowTest, CipherTextWithLineEndDeciphersCompletely) {
+  const QString cipher = Encipher(QStringLiteral("ABC"));
+  SwitchToDecode();
+  form->VavorIn->SetText(cipher.trimmed() + QStringLiteral("\r\n"));
+  Click(form->bt_kodieren);
+  Click(form->bt_OTPCrypt);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(form->VavorDecrypt->Text(), QStringLiteral("ABC"));
+  EXPECT_TRUE(form->bt_VavorDecryptSave->isEnabled());
+}
+
+}  // namespace
+}  // namespace zazuzar::testing

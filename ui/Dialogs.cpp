@@ -1,0 +1,95 @@
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace zazuzar {
+namespace {
+
+// Message boxes stand centred on the screen, not on the window.
+int ShowCentred(QMessageBox& box) {
+  box.adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = box.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    box.move(frame.topLeft());
+  }
+  return box.exec();
+}
+
+}  // namespace
+
+void QtDialogs::Information(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+                  parent);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  ShowCentred(box);
+}
+
+bool QtDialogs::Question(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text, QMessageBox::NoButton,
+                  parent);
+  QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  ShowCentred(box);
+  return box.clickedButton() == yes;
+}
+
+void QtDialogs::ErrorReport(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  ShowCentred(box);
+}
+
+QString QtNameFilter(const QString& filter) { return filter.section(QLatin1Char('|'), 0, 0); }
+
+std::optional<QString> QtDialogs::OpenFileName(QWidget* parent, const QString& filter) {
+  QFileDialog dialog(parent);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QtNameFilter(filter));
+  if (!lastOpenPath_.isEmpty()) {
+    dialog.selectFile(lastOpenPath_);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  lastOpenPath_ = dialog.selectedFiles().constFirst();
+  return lastOpenPath_;
+}
+
+std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& proposedName,
+                                               const QString& filter) {
+  QFileDialog dialog(parent);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter(QtNameFilter(filter));
+  dialog.selectFile(proposedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<QPagedPaintDevice> QtDialogs::ChoosePrinter(QWidget* parent) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), parent);
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+  if (dialog.exec() != QDialog::Accepted) {
+    return nullptr;
+  }
+  return printer;
+}
+
+QDate QtDialogs::Today() { return QDate::currentDate(); }
+
+}  // namespace zazuzar

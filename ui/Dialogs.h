@@ -1,0 +1,60 @@
+// Every message box and dialog of the window goes through this one seam, so
+// that tests can preset the answers and drive the real window without blocking.
+#pragma once
+
+#include <QDate>
+#include <QPagedPaintDevice>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace zazuzar {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Information box: caption "Information", information icon, one "OK".
+  virtual void Information(QWidget* parent, const QString& text) = 0;
+  // Question box: caption "Bestätigung", question icon, "&Ja" (default) and
+  // "&Nein"; true only for Ja.
+  virtual bool Question(QWidget* parent, const QString& text) = 0;
+  // General error report: the given caption, a stop icon, one "OK".
+  virtual void ErrorReport(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+  // Open dialog. `filter` is one "Description (*.ext)|*.ext" pair. Offers the
+  // path chosen last. Returns the chosen path, or nothing when cancelled.
+  virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) = 0;
+  // Save dialog with a proposed file name; asks nothing about overwriting and
+  // adds no extension.
+  virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& proposedName,
+                                              const QString& filter) = 0;
+  // Print dialog: the device the job goes to, or null when cancelled.
+  virtual std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget* parent) = 0;
+
+  // Today's local date, for the default file names.
+  virtual QDate Today() = 0;
+};
+
+// The real boxes and dialogs.
+class QtDialogs : public Dialogs {
+ public:
+  void Information(QWidget* parent, const QString& text) override;
+  bool Question(QWidget* parent, const QString& text) override;
+  void ErrorReport(QWidget* parent, const QString& caption, const QString& text) override;
+  std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) override;
+  std::optional<QString> SaveFileName(QWidget* parent, const QString& proposedName,
+                                      const QString& filter) override;
+  std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget* parent) override;
+  QDate Today() override;
+
+ private:
+  QString lastOpenPath_;
+};
+
+// "Description (*.ext)|*.ext" to the name filter a Qt file dialog takes.
+QString QtNameFilter(const QString& filter);
+
+}  // namespace zazuzar

@@ -1,0 +1,35 @@
+#include "ui/ErrorReport.h"
+
+#include <QCoreApplication>
+
+#include "ui/Dialogs.h"
+#include "ui/Win1252.h"
+
+namespace zazuzar {
+
+QString ErrorReportText(const QString& message) {
+  if (!message.isEmpty() && message.back().unicode() > u'.') {
+    return message + QLatin1Char('.');
+  }
+  return message;
+}
+
+QString ErrorMessage(const std::exception& error) {
+  // The core's messages are Windows-1252, like everything it hands out.
+  return FromWin1252(error.what());
+}
+
+void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& handler) {
+  QString message;
+  try {
+    handler();
+    return;
+  } catch (const std::exception& error) {
+    message = ErrorMessage(error);
+  } catch (...) {
+    message = QStringLiteral("Unbekannter Fehler");
+  }
+  dialogs.ErrorReport(parent, QCoreApplication::applicationName(), ErrorReportText(message));
+}
+
+}  // namespace zazuzar

@@ -1,0 +1,249 @@
+#include "ui/Fields.h"
+
+#include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QResizeEvent>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QValidator>
+
+namespace zazuzar {
+namespace {
+
+// Puts whatever enters the input field into upper case: typing, pasting and
+// text set by a handler all pass through the validator.
+class UpperCaseValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    input = UpperCaseInput(std::move(input));
+    return Acceptable;
+  }
+};
+
+bool InsertsText(const QKeyEvent* event) {
+  const QString text = event->text();
+  return !text.isEmpty() && text.at(0).isPrint() &&
+         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+}  // namespace
+
+QString UpperCaseInput(QString text) {
+  for (QChar& ch : text) {
+    if (ch.isLower() && ch != QChar(0x00DF)) {
+      ch = ch.toUpper();
+    }
+  }
+  return text;
+}
+
+// --- TEdit ---------------------------------------------------------------
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+  // The limit is kept here, not in QLineEdit, whose own limit would also cut
+  // text that a handler sets.
+  QLineEdit::setMaxLength(32767);
+  setValidator(new UpperCaseValidator(this));
+  setAcceptDrops(false);
+}
+
+void TEdit::SetText(const QString& text) { setText(text); }
+
+int TEdit::Room() const {
+  if (maxLength_ <= 0) {
+    return 32767 - static_cast<int>(text().size());
+  }
+  return maxLength_ - static_cast<int>(text().size() - selectedText().size());
+}
+
+void TEdit::PasteFromClipboard(QClipboard::Mode mode) {
+  if (isReadOnly()) {
+    return;
+  }
+  const QString clip = QGuiApplication::clipboard()->text(mode);
+  const int room = Room();
+  if (clip.isEmpty() || room <= 0) {
+    return;
+  }
+  insert(clip.left(room));
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+  if (event == QKeySequence::Paste) {
+    PasteFromClipboard();
+    event->accept();
+    return;
+  }
+  if (InsertsText(event) && !isReadOnly() && Room() < event->text().size()) {
+    event->accept();  // refused: the field is full
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void TEdit::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    PasteFromClipboard(QClipboard::Selection);
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void TEdit::inputMethodEvent(QInputMethodEvent* event) {
+  const int room = Room();
+  if (event->commitString().size() > room) {
+    QInputMethodEvent cut(event->preeditString(), event->attributes());
+    cut.setCommitString(event->commitString().left(std::max(room, 0)),
+                        event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&cut);
+    return;
+  }
+  QLineEdit::inputMethodEvent(event);
+}
+
+// --- TMemo ---------------------------------------------------------------
+
+TMemo::TMemo(QWidget* parent) : QTextEdit(parent) {
+  setAcceptRichText(false);
+  setLineWrapMode(QTextEdit::WidgetWidth);
+  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTabChangesFocus(true);
+  setUndoRedoEnabled(false);
+  SetReadOnly(true);
+  connect(this, &QTextEdit::textChanged, this, &TMemo::TakeUserEdit);
+}
+
+void TMemo::SetReadOnly(bool readOnly) {
+  setReadOnly(readOnly);
+  if (readOnly) {
+    // Read-only fields can still be selected and copied, by mouse and keyboard.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void TMemo::SetText(const QString& text) {
+  settingText_ = true;
+  text_ = text;
+  setPlainText(text);
+  settingText_ = false;
+}
+
+void TMemo::Append(const QString& text) {
+  if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
+      text_.endsWith(QLatin1Char('\r'))) {
+    SetText(text_ + text);
+    return;
+  }
+  settingText_ = true;
+  text_ += text;
+  QTextCursor cursor(document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(text);
+  settingText_ = false;
+}
+
+void TMemo::TakeUserEdit() {
+  if (!settingText_) {
+    // The user typed: what the field shows is the text, with Windows line ends.
+    text_ = toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  }
+}
+
+int TMemo::Room() const {
+  if (maxLength_ <= 0) {
+    return std::numeric_limits<int>::max();
+  }
+  return maxLength_ - static_cast<int>(text_.size() - textCursor().selectedText().size());
+}
+
+void TMemo::keyPressEvent(QKeyEvent* event) {
+  if (!isReadOnly()) {
+    const bool newLine = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const int needs = newLine ? 2 : static_cast<int>(event->text().size());
+    if ((newLine || InsertsText(event)) && Room() < needs) {
+      event->accept();  // refused: the field is full
+      return;
+    }
+  }
+  QTextEdit::keyPressEvent(event);
+}
+
+void TMemo::insertFromMimeData(const QMimeData* source) {
+  if (!source->hasText()) {
+    return;
+  }
+  const int room = Room();
+  if (room > 0) {
+    textCursor().insertText(source->text().left(room));
+  }
+}
+
+QStringList TMemo::Lines() const {
+  auto* self = const_cast<TMemo*>(this);
+  if (testAttribute(Qt::WA_PendingResizeEvent)) {
+    // Not shown yet: lay the text out at the field's width all the same.
+    QResizeEvent resize(size(), QSize());
+    QCoreApplication::sendEvent(self, &resize);
+    self->setAttribute(Qt::WA_PendingResizeEvent, false);
+  }
+  document()->documentLayout()->documentSize();  // finishes the layout
+  QStringList rows;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    const QTextLayout* layout = block.layout();
+    for (int i = 0; layout && i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
+      rows += block.text().mid(line.textStart(), line.textLength());
+    }
+  }
+  return rows;
+}
+
+QString TMemo::Line(int index) const {
+  const QStringList rows = Lines();
+  return index >= 0 && index < rows.size() ? rows.at(index) : QString();
+}
+
+// --- TBitBtn -------------------------------------------------------------
+
+TBitBtn::TBitBtn(const QString& glyphResource, GlyphSide side, QWidget* parent)
+    : QPushButton(parent) {
+  const QPixmap glyph(glyphResource);
+  const int half = glyph.width() / 2;
+  QIcon icon;
+  icon.addPixmap(glyph.copy(0, 0, half, glyph.height()), QIcon::Normal);
+  icon.addPixmap(glyph.copy(half, 0, half, glyph.height()), QIcon::Disabled);
+  setIcon(icon);
+  setIconSize(QSize(half, glyph.height()));
+  if (side == GlyphSide::Right) {
+    // Qt draws the icon before the text; in right-to-left layout that is right of it.
+    setLayoutDirection(Qt::RightToLeft);
+  }
+}
+
+// --- TPopupMenu ----------------------------------------------------------
+
+void TPopupMenu::AttachTo(QWidget* control) {
+  control->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(control, &QWidget::customContextMenuRequested, this, [this, control](QPoint pos) {
+    const auto* area = qobject_cast<QAbstractScrollArea*>(control);
+    const QWidget* origin = area ? area->viewport() : control;
+    Popup(control, origin->mapToGlobal(pos));
+  });
+}
+
+void TPopupMenu::Popup(QWidget* control, const QPoint& globalPos) {
+  popupComponent_ = control;
+  popup(globalPos);
+}
+
+}  // namespace zazuzar
