@@ -1,0 +1,636 @@
+// Draws the program's pictures: the code-table picture (JPEG), the six button glyphs and the
+// punched-tape icon. Run as `draw_resources <output-folder>`; the output is the same on every run.
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPen>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+QTextStream& Err() {
+  static QTextStream stream(stderr);
+  return stream;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Code table
+
+constexpr int kTableWidth = 431;
+constexpr int kTableHeight = 172;
+constexpr int kColumns = 10;
+constexpr int kRows = 4;
+constexpr int kCellPitch = 43;  // 10 cells of 42 pixels between 11 rules of one pixel
+// Horizontal rules. The window shows the top 169 rows only: the lowest rule lies just below.
+constexpr std::array<int, kRows + 1> kRuleY = {0, 42, 85, 127, 169};
+
+const QColor kPaper(255, 255, 255);
+const QColor kRule(128, 128, 128);
+const QColor kYellow(255, 255, 128);
+const QColor kGreen(128, 224, 128);
+const QColor kInk(0, 0, 0);
+
+struct Cell {
+  const char* sign;  // UTF-8
+  const char* code;
+};
+
+// Row 1 has seven cells; the rest of it stays empty.
+const std::array<std::vector<Cell>, kRows> kTable = {{
+    {{"A", "0"}, {"E", "1"}, {"I", "2"}, {"N", "3"}, {"R", "4"}, {"S", "5"}, {"Code", "6"}},
+    {{"Ä", "70"},
+     {"B", "71"},
+     {"C", "72"},
+     {"D", "73"},
+     {"F", "74"},
+     {"G", "75"},
+     {"H", "76"},
+     {"J", "77"},
+     {"K", "78"},
+     {"L", "79"}},
+    {{"M", "80"},
+     {"O", "81"},
+     {"Ö", "82"},
+     {"P", "83"},
+     {"Q", "84"},
+     {"ß", "85"},
+     {"T", "86"},
+     {"U", "87"},
+     {"Ü", "88"},
+     {"Zahl", "89"}},
+    {{"•", "90"},
+     {"≠", "91"},
+     {"—", "92"},
+     {":", "93"},
+     {"()", "94"},
+     {"V", "95"},
+     {"W", "96"},
+     {"X", "97"},
+     {"Y", "98"},
+     {"Z", "99"}},
+}};
+
+constexpr const char* kSerifFile =
+    "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf";
+constexpr const char* kSerifFamily = "Liberation Serif";
+
+// Returns the serif face at the given pixel size, or an empty family when it is missing or lacks
+// one of the table's characters (a fallback face would make the picture differ between machines).
+QFont SerifFont(int pixelSize) {
+  QFont font(QString::fromLatin1(kSerifFamily));
+  font.setPixelSize(pixelSize);
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+bool SerifFontUsable() {
+  if (QFile::exists(QString::fromLatin1(kSerifFile))) {
+    QFontDatabase::addApplicationFont(QString::fromLatin1(kSerifFile));
+  }
+  const QFont font = SerifFont(18);
+  if (QFontInfo(font).family() != QString::fromLatin1(kSerifFamily)) {
+    Err() << "draw_resources: font \"" << kSerifFamily << "\" not found (fonts-liberation2)\n";
+    return false;
+  }
+  const QFontMetrics metrics(font);
+  for (const auto& row : kTable) {
+    for (const Cell& cell : row) {
+      for (const char32_t c : QString::fromUtf8(cell.sign).toUcs4()) {
+        if (!metrics.inFontUcs4(c)) {
+          Err() << "draw_resources: \"" << kSerifFamily << "\" lacks U+"
+                << QString::number(c, 16).toUpper() << "\n";
+          return false;
+        }
+      }
+    }
+  }
+  return true;
+}
+
+QImage DrawCodeTable() {
+  QImage image(kTableWidth, kTableHeight, QImage::Format_RGB32);
+  image.fill(kPaper);
+
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+
+  const int right = kColumns * kCellPitch;  // x of the right-hand rule
+  for (int row = 0; row < kRows; ++row) {
+    const QColor fill = row < 3 ? kYellow : kGreen;
+    painter.fillRect(QRect(QPoint(0, kRuleY[row]), QPoint(right, kRuleY[row + 1])), fill);
+  }
+
+  // Rules: all horizontal ones, and the vertical ones except inside the empty part of row 1.
+  painter.setPen(QPen(kRule, 1));
+  for (const int y : kRuleY) {
+    painter.drawLine(0, y, right, y);
+  }
+  const int filledInRow1 = static_cast<int>(kTable[0].size());
+  for (int column = 0; column <= kColumns; ++column) {
+    const int x = column * kCellPitch;
+    const bool inEmptyPart = column > filledInRow1 && column < kColumns;
+    painter.drawLine(x, inEmptyPart ? kRuleY[1] : kRuleY[0], x, kRuleY[kRows]);
+  }
+
+  const QFont signFont = SerifFont(18);
+  const QFont codeFont = SerifFont(16);
+  const QFont wordFont = SerifFont(15);
+  painter.setPen(kInk);
+  for (int row = 0; row < kRows; ++row) {
+    const int top = kRuleY[row] + 1;
+    const int height = kRuleY[row + 1] - top;
+    const int half = height / 2;
+    for (std::size_t column = 0; column < kTable[row].size(); ++column) {
+      const Cell& cell = kTable[row][column];
+      const QString sign = QString::fromUtf8(cell.sign);
+      const int left = static_cast<int>(column) * kCellPitch + 1;
+      const QRect signBox(left, top + 1, kCellPitch - 1, half);
+      const QRect codeBox(left, top + half - 1, kCellPitch - 1, height - half);
+      painter.setFont(sign.size() > 2 ? wordFont : signFont);
+      painter.drawText(signBox, Qt::AlignHCenter | Qt::AlignBottom, sign);
+      painter.setFont(codeFont);
+      painter.drawText(codeBox, Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(cell.code));
+    }
+  }
+  painter.end();
+  return image;
+}
+
+// Writes a baseline JFIF file with three components and full-resolution colour, so that the
+// thin rules and the letters on the coloured cells stay crisp.
+bool WriteJpeg(const QImage& picture, const QString& path, int quality) {
+  const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+  FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+  if (file == nullptr) {
+    Err() << "draw_resources: cannot write " << path << "\n";
+    return false;
+  }
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr jerr;
+  cinfo.err = jpeg_std_error(&jerr);  // a failure ends the tool with libjpeg's message
+  jpeg_create_compress(&cinfo);
+  jpeg_stdio_dest(&cinfo, file);
+  cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
+  cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, quality, TRUE);
+  cinfo.write_JFIF_header = TRUE;
+  cinfo.density_unit = 1;  // dots per inch
+  cinfo.X_density = 96;
+  cinfo.Y_density = 96;
+  for (int c = 0; c < cinfo.num_components; ++c) {
+    cinfo.comp_info[c].h_samp_factor = 1;
+    cinfo.comp_info[c].v_samp_factor = 1;
+  }
+  jpeg_start_compress(&cinfo, TRUE);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
+    jpeg_write_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  return std::fclose(file) == 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Button glyphs: 16 x 16 pixel art in the 16 colours of the VGA palette (in the order and shades
+// Windows uses), the enabled picture and the disabled one side by side.
+
+constexpr int kGlyphSize = 16;
+
+// Palette index 0 is the transparent background; 1 to 16 are the VGA colours. The disabled
+// picture keeps the "ink" colours (outlines, writing, the arrow) and drops the fills: the light
+// ones, the olive that shades yellow and the navy of the diskette.
+constexpr int kTransparent = 0;
+struct PaletteEntry {
+  char key;
+  QRgb rgb;
+  bool ink;
+};
+constexpr std::array<PaletteEntry, 16> kVga = {{
+    {'K', 0xff000000, true},   // black
+    {'m', 0xff800000, true},   // maroon
+    {'g', 0xff008000, true},   // green
+    {'o', 0xff808000, false},  // olive
+    {'n', 0xff000080, false},  // navy (the diskette's body)
+    {'p', 0xff800080, true},   // purple
+    {'t', 0xff008080, true},   // teal
+    {'s', 0xffc0c0c0, false},  // silver
+    {'d', 0xff808080, true},   // grey
+    {'R', 0xffff0000, true},   // red
+    {'L', 0xff00ff00, false},  // lime
+    {'Y', 0xffffff00, false},  // yellow
+    {'B', 0xff0000ff, true},   // blue
+    {'F', 0xffff00ff, false},  // fuchsia
+    {'A', 0xff00ffff, false},  // aqua
+    {'W', 0xffffffff, false},  // white
+}};
+constexpr int IndexOf(char key) {
+  for (std::size_t i = 0; i < kVga.size(); ++i) {
+    if (kVga[i].key == key) {
+      return static_cast<int>(i) + 1;
+    }
+  }
+  return kTransparent;  // '.'
+}
+const int kGreyIndex = IndexOf('d');
+const int kWhiteIndex = IndexOf('W');
+
+using GlyphArt = std::array<std::string_view, kGlyphSize>;
+
+// A yellow key, bow on the left, bit on the right.
+constexpr GlyphArt kKeyArt = {
+    "................",  //
+    "................",  //
+    "................",  //
+    "..KKKK..........",  //
+    ".KYYYYK.........",  //
+    "KYYKKYYK........",  //
+    "KYK..KYKKKKKKKKK",  //
+    "KYK..KYYYYYYYYYK",  //
+    "KYoKKYoYYYYYYYYK",  //
+    ".KYooooKKKYoKYoK",  //
+    "..KKKK...KYoKYoK",  //
+    ".........KKKKYoK",  //
+    "............KKKK",  //
+    "................",  //
+    "................",  //
+    "................",  //
+};
+
+// Three written pages, one behind the other.
+constexpr GlyphArt kPagesArt = {
+    "KKKKKKKKK.......",  //
+    "KWWWWWWWK.......",  //
+    "KWdKKKKKKKKK....",  //
+    "KWWKWWWWWWWK....",  //
+    "KWdKWdKKKKKKKKKK",  //
+    "KWWKWWKWWWWWWWWK",  //
+    "KWdKWdKWddddddWK",  //
+    "KWWKWWKWWWWWWWWK",  //
+    "KWdKWdKWdddddWWK",  //
+    "KWWKWWKWWWWWWWWK",  //
+    "KKKKWdKWddddddWK",  //
+    "...KWWKWWWWWWWWK",  //
+    "...KKKKWddddWWWK",  //
+    "......KWWWWWWWWK",  //
+    "......KWWWWWWWWK",  //
+    "......KKKKKKKKKK",  //
+};
+
+// A written page, a red arrow pointing down into a diskette.
+constexpr GlyphArt kSaveArt = {
+    "KKKKKKK..RRR....",  //
+    "KWWWWWK..RRR....",  //
+    "KWddddK..RRR....",  //
+    "KWWWWWKRRRRRRR..",  //
+    "KWdddWK.RRRRR...",  //
+    "KWWWWWK..RRR....",  //
+    "KWddWKKKKKRKKKKK",  //
+    "KWWWWKnsssssssnK",  //
+    "KWddWKnsssKKssnK",  //
+    "KKKKKKnsssKKssnK",  //
+    ".....KnsssssssnK",  //
+    ".....KnnnnnnnnnK",  //
+    ".....KnWWWWWWWnK",  //
+    ".....KnWdddddWnK",  //
+    ".....KnWWWWWWWnK",  //
+    ".....KKKKKKKKKKK",  //
+};
+
+// A written page over an open yellow folder.
+constexpr GlyphArt kOpenArt = {
+    "................",  //
+    "....KKKKKKKK....",  //
+    "....KWWWWWWK....",  //
+    ".KKKKWddddWK....",  //
+    "KYYYKWWWWWWK....",  //
+    "KYYYKWddddWKKKK.",  //
+    "KYYYKWWWWWWKYYK.",  //
+    "KYYYKWddddWKYYK.",  //
+    "KYYKKKKKKKKKKKKK",  //
+    "KYKYYYYYYYYYYYYK",  //
+    "KYKYYYYYYYYYYYK.",  //
+    "KKYYYYYYYYYYYoK.",  //
+    "KKYYYYYYYYYYoK..",  //
+    "KYYYYYYYYYYYoK..",  //
+    "KKKKKKKKKKKKK...",  //
+    "................",  //
+};
+
+// A printer with a written page in it.
+constexpr GlyphArt kPrinterArt = {
+    "................",  //
+    "................",  //
+    "...KKKKKKKK.....",  //
+    "...KWWWWWWK.....",  //
+    "...KWddddWK.....",  //
+    "...KWWWWWWK.....",  //
+    "...KWddddWK.....",  //
+    ".KKKWWWWWWKKKKK.",  //
+    "KsssKKKKKKKssssK",  //
+    "KWssssssssssssdK",  //
+    "KKKKKKKKKKKKKKKK",  //
+    "KsssssssssssLsdK",  //
+    "KsssssssssssssdK",  //
+    "KddddddddddddddK",  //
+    "KKKKKKKKKKKKKKKK",  //
+    "................",  //
+};
+
+// A white keypad at a slant with black and grey keys.
+constexpr GlyphArt kKeypadArt = {
+    "................",  //
+    "...KKKKKKKKKKKK.",  //
+    "...KWWWWWWWWWWK.",  //
+    "...KWddWddWddWK.",  //
+    "...KWddWddWddWK.",  //
+    "...KWWWWWWWWWWK.",  //
+    "..KWKKWKKWddWK..",  //
+    "..KWKKWKKWddWK..",  //
+    "..KWWWWWWWWWWK..",  //
+    ".KWKKWKKWddWK...",  //
+    ".KWKKWKKWddWK...",  //
+    ".KWWWWWWWWWWK...",  //
+    "KWKKWKKWddWK....",  //
+    "KWKKWKKWddWK....",  //
+    "KWWWWWWWWWWK....",  //
+    "KKKKKKKKKKKK....",  //
+};
+
+QImage GlyphImage() {
+  QImage image(2 * kGlyphSize, kGlyphSize, QImage::Format_Indexed8);
+  QList<QRgb> colours;
+  colours.append(qRgba(0, 0, 0, 0));
+  for (const PaletteEntry& entry : kVga) {
+    colours.append(entry.rgb);
+  }
+  image.setColorTable(colours);
+  image.fill(kTransparent);
+  return image;
+}
+
+bool IsInk(int index) {
+  return index != kTransparent && kVga[static_cast<std::size_t>(index - 1)].ink;
+}
+
+// Left half: the picture. Right half: its ink in flat grey over a white copy shifted one
+// pixel down and right, the embossed look of a disabled button.
+bool BuildGlyph(const GlyphArt& art, QImage& image) {
+  image = GlyphImage();
+  for (int y = 0; y < kGlyphSize; ++y) {
+    const std::string_view line = art[static_cast<std::size_t>(y)];
+    if (line.size() != kGlyphSize) {
+      return false;
+    }
+    for (int x = 0; x < kGlyphSize; ++x) {
+      const char key = line[static_cast<std::size_t>(x)];
+      const int index = IndexOf(key);
+      if (index == kTransparent && key != '.') {
+        return false;
+      }
+      image.setPixel(x, y, static_cast<uint>(index));
+    }
+  }
+  for (int y = 0; y < kGlyphSize; ++y) {
+    for (int x = 0; x < kGlyphSize; ++x) {
+      if (IsInk(image.pixelIndex(x, y)) && x + 1 < kGlyphSize && y + 1 < kGlyphSize) {
+        image.setPixel(kGlyphSize + x + 1, y + 1, static_cast<uint>(kWhiteIndex));
+      }
+    }
+  }
+  for (int y = 0; y < kGlyphSize; ++y) {
+    for (int x = 0; x < kGlyphSize; ++x) {
+      if (IsInk(image.pixelIndex(x, y))) {
+        image.setPixel(kGlyphSize + x, y, static_cast<uint>(kGreyIndex));
+      }
+    }
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Icon: a strip of five-hole punched tape, black holes on white; the feed holes run between the
+// second and the third track.
+
+// Which of the five tracks are punched, column by column (bit 0 = top track).
+constexpr std::array<int, 6> kTapeColumns = {0b11011, 0b00110, 0b10101, 0b01101, 0b11100, 0b10011};
+
+struct TapeLayout {
+  int size;
+  int hole;                   // side of a data hole
+  int feed;                   // side of a feed hole
+  std::array<int, 5> trackY;  // top of each track
+  int feedY;
+  int firstX;
+  int pitchX;
+  int columns;
+  bool edges;  // black lines along the tape's edges
+};
+
+constexpr TapeLayout kTape32 = {32, 4, 2, {3, 8, 16, 21, 26}, 13, 2, 6, 5, true};
+constexpr TapeLayout kTape16 = {16, 2, 1, {0, 3, 8, 11, 14}, 6, 1, 4, 4, false};
+
+QImage DrawTape(const TapeLayout& tape) {
+  QImage image(tape.size, tape.size, QImage::Format_Mono);
+  image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  image.fill(0);
+  auto box = [&](int left, int top, int width, int height) {
+    for (int y = std::max(top, 0); y < std::min(top + height, tape.size); ++y) {
+      for (int x = std::max(left, 0); x < std::min(left + width, tape.size); ++x) {
+        image.setPixel(x, y, 1);
+      }
+    }
+  };
+  if (tape.edges) {
+    box(0, 0, tape.size, 1);
+    box(0, tape.size - 1, tape.size, 1);
+  }
+  for (int column = 0; column < tape.columns; ++column) {
+    const int left = tape.firstX + column * tape.pitchX;
+    const int bits = kTapeColumns[static_cast<std::size_t>(column)];
+    for (int track = 0; track < 5; ++track) {
+      if ((bits >> track) & 1) {
+        box(left, tape.trackY[static_cast<std::size_t>(track)], tape.hole, tape.hole);
+      }
+    }
+    box(left + (tape.hole - tape.feed) / 2, tape.feedY, tape.feed, tape.feed);
+  }
+  return image;
+}
+
+quint32 ReadLe32(const QByteArray& data, qsizetype at) {
+  quint32 value = 0;
+  for (int i = 3; i >= 0; --i) {
+    value = (value << 8) | static_cast<quint8>(data[at + i]);
+  }
+  return value;
+}
+
+quint16 ReadLe16(const QByteArray& data, qsizetype at) {
+  return static_cast<quint16>(static_cast<quint8>(data[at]) | static_cast<quint8>(data[at + 1])
+                                                                  << 8);
+}
+
+void WriteLe32(QByteArray& data, qsizetype at, quint32 value) {
+  for (int i = 0; i < 4; ++i) {
+    data[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+  }
+}
+
+constexpr qsizetype kIcoHeader = 6;
+constexpr qsizetype kIcoEntry = 16;
+
+// Qt's ICO writer stores one picture per file, and leaves the padding at the end of each row of
+// the transparency mask as it found it in memory; zero that padding so every run writes the same.
+QByteArray IcoOf(const QImage& image) {
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "ico");
+  if (!writer.write(image) || data.size() < kIcoHeader + kIcoEntry) {
+    return {};
+  }
+  const qsizetype dib = ReadLe32(data, kIcoHeader + 12);
+  if (dib + 40 > data.size() || ReadLe32(data, dib) != 40) {
+    return {};
+  }
+  const qsizetype width = ReadLe32(data, dib + 4);
+  const qsizetype height = ReadLe32(data, dib + 8) / 2;  // colour rows plus mask rows
+  const int bits = ReadLe16(data, dib + 14);
+  qsizetype colours = ReadLe32(data, dib + 32);
+  if (colours == 0 && bits <= 8) {
+    colours = qsizetype{1} << bits;
+  }
+  const qsizetype colourStride = (width * bits + 31) / 32 * 4;
+  const qsizetype maskStride = (width + 31) / 32 * 4;
+  const qsizetype mask = dib + 40 + 4 * colours + height * colourStride;
+  if (mask + height * maskStride > data.size()) {
+    return {};
+  }
+  for (qsizetype row = 0; row < height; ++row) {
+    for (qsizetype i = (width + 7) / 8; i < maskStride; ++i) {
+      data[mask + row * maskStride + i] = '\0';
+    }
+  }
+  return data;
+}
+
+QByteArray JoinIcons(const QList<QByteArray>& icons) {
+  QByteArray joined(kIcoHeader, '\0');
+  joined[2] = 1;  // type: icon
+  joined[4] = static_cast<char>(icons.size());
+  QByteArray images;
+  const qsizetype firstImage = kIcoHeader + kIcoEntry * icons.size();
+  for (const QByteArray& icon : icons) {
+    if (icon.size() < kIcoHeader + kIcoEntry || static_cast<quint8>(icon[4]) != 1) {
+      return {};
+    }
+    QByteArray entry = icon.mid(kIcoHeader, kIcoEntry);
+    const quint32 size = ReadLe32(entry, 8);
+    const quint32 offset = ReadLe32(entry, 12);
+    if (offset + size > static_cast<quint32>(icon.size())) {
+      return {};
+    }
+    WriteLe32(entry, 12, static_cast<quint32>(firstImage + images.size()));
+    joined.append(entry);
+    images.append(icon.mid(offset, size));
+  }
+  return joined + images;
+}
+
+bool Save(const QImage& image, const QString& path) {
+  QImageWriter writer(path, "png");
+  if (!writer.write(image)) {
+    Err() << "draw_resources: cannot write " << path << ": " << writer.errorString() << "\n";
+    return false;
+  }
+  return true;
+}
+
+bool SaveBytes(const QByteArray& bytes, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    Err() << "draw_resources: cannot write " << path << "\n";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() != 2) {
+    Err() << "usage: draw_resources <output-folder>\n";
+    return 2;
+  }
+  const QDir out(args[1]);
+  if (!out.exists() && !QDir().mkpath(out.path())) {
+    Err() << "draw_resources: cannot create " << out.path() << "\n";
+    return 1;
+  }
+
+  if (!SerifFontUsable()) {
+    return 1;
+  }
+  bool ok = WriteJpeg(DrawCodeTable(), out.filePath("codetable.jpg"), 92);
+
+  const struct {
+    const char* name;
+    const GlyphArt* art;
+  } glyphs[] = {
+      {"glyph_key.png", &kKeyArt},         {"glyph_pages.png", &kPagesArt},
+      {"glyph_save.png", &kSaveArt},       {"glyph_open.png", &kOpenArt},
+      {"glyph_printer.png", &kPrinterArt}, {"glyph_keypad.png", &kKeypadArt},
+  };
+  for (const auto& glyph : glyphs) {
+    QImage image;
+    if (!BuildGlyph(*glyph.art, image)) {
+      Err() << "draw_resources: bad pixel art for " << glyph.name << "\n";
+      return 1;
+    }
+    ok = Save(image, out.filePath(QString::fromLatin1(glyph.name))) && ok;
+  }
+
+  const QImage icon32 = DrawTape(kTape32);
+  const QImage icon16 = DrawTape(kTape16);
+  ok = Save(icon32, out.filePath("icon32.png")) && ok;
+  ok = Save(icon16, out.filePath("icon16.png")) && ok;
+  if (QImageWriter::supportedImageFormats().contains("ico")) {
+    const QByteArray ico = JoinIcons({IcoOf(icon32), IcoOf(icon16)});
+    ok = !ico.isEmpty() && SaveBytes(ico, out.filePath("zazuzar.ico")) && ok;
+  } else {
+    Err() << "draw_resources: no ICO writer in this Qt; zazuzar.ico not written\n";
+  }
+  return ok ? 0 : 1;
+}
