@@ -52,6 +52,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
 
   CreateControls();
   SetTabOrder();
+  NameForScreenReaders();
   BindEvents();
 }
 
@@ -144,6 +145,18 @@ void TForm1::SetTabOrder() {
   for (qsizetype i = 1; i < order.size(); ++i) {
     setTabOrder(order[i - 1], order[i]);
   }
+}
+
+void TForm1::NameForScreenReaders() {
+  // A screen reader names a field after its label (the label's text follows
+  // the mode), the others after what they stand for; buttons speak their
+  // captions by themselves.
+  Label19->setBuddy(VavorIn);
+  Label20->setBuddy(fuenfergruppenOut);
+  OTPOut->setAccessibleName(QStringLiteral("OTP"));
+  OTPCryptOut->setAccessibleName(QStringLiteral("Ausgabe Chiffriertext"));
+  VavorDecrypt->setAccessibleName(QStringLiteral("Ausgabe Klartext"));
+  Image1->setAccessibleName(QStringLiteral("Codetabelle"));
 }
 
 template <typename Signal>

@@ -72,6 +72,7 @@ class TForm1 : public QWidget {
  private:
   void CreateControls();
   void SetTabOrder();
+  void NameForScreenReaders();
   void BindEvents();
   template <typename Signal>
   void Bind(QObject* control, Signal signal, void (TForm1::*handler)(QObject*));

@@ -91,27 +91,35 @@ void TForm1::bt_OTPCryptClick(QObject* Sender) {
     OTPErzeugeClick(Sender);
   }
 
+  // The fields show nothing between two digits (no event is handled while the
+  // step runs), so the texts are built here and put into the fields once, when
+  // the step ends or fails.
+  std::string cipher;
   std::string decoded;
-  QString shown;
-  Combine(
-      ToWin1252Lossy(groupText), ToWin1252Lossy(OTPOut->Text()),
-      encode ? Direction::Encipher : Direction::Decipher, [&](char digit) {
-        OTPCryptOut->Append(QString(QLatin1Char(digit)));
-        digits += digit;
-        if (!encode) {
-          DecodeDigitsInto(digits, decoded);
-          const QString text = FromWin1252(decoded);
-          if (text.startsWith(shown)) {
-            VavorDecrypt->Append(text.mid(shown.size()));
-          } else {
-            VavorDecrypt->SetText(text);
-          }
-          shown = text;
-        }
-        if (digits.size() % 5 == 0) {
-          OTPCryptOut->Append(QStringLiteral(" "));
-        }
-      });
+  struct ShowResults {
+    TForm1& form;
+    const std::string& cipher;
+    const std::string& decoded;
+    const std::string& digits;
+    bool encode;
+    ~ShowResults() {
+      form.OTPCryptOut->SetText(FromWin1252(cipher));
+      if (!encode && !digits.empty()) {
+        form.VavorDecrypt->SetText(FromWin1252(decoded));
+      }
+    }
+  } show{*this, cipher, decoded, digits, encode};
+  Combine(ToWin1252Lossy(groupText), ToWin1252Lossy(OTPOut->Text()),
+          encode ? Direction::Encipher : Direction::Decipher, [&](char digit) {
+            cipher += digit;
+            digits += digit;
+            if (!encode) {
+              DecodeDigitsInto(digits, decoded);  // all the digits so far
+            }
+            if (digits.size() % 5 == 0) {
+              cipher += ' ';
+            }
+          });
   bt_VavorDecryptSave->setEnabled(true);
   bt_VavorDecryptPrint->setEnabled(true);
 }

@@ -12,6 +12,9 @@
 #include "tests/ui/FakeDialogs.h"
 #include "ui/Unit1.h"
 
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace zazuzar::testing {
 
 class WindowTest : public ::testing::Test {

@@ -1,0 +1,40 @@
+// Starts like the program does and ends as soon as the window has been
+// painted for the first time; built twice, once with the real window and
+// once with a bare window holding one label, so both start-ups can be timed
+// side by side (bench/startup.sh).
+#include <QApplication>
+#include <QLabel>
+
+#ifdef ZAZUZAR_PROBE_REAL_WINDOW
+#include "ui/Dialogs.h"
+#include "ui/Unit1.h"
+#endif
+
+namespace {
+
+class QuitOnFirstPaint : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      QCoreApplication::quit();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
+  QuitOnFirstPaint quit;
+#ifdef ZAZUZAR_PROBE_REAL_WINDOW
+  zazuzar::QtDialogs dialogs;
+  zazuzar::TForm1 window(dialogs);
+#else
+  QLabel window(QStringLiteral("Zazuzar"));
+#endif
+  window.installEventFilter(&quit);
+  window.show();
+  return application.exec();
+}
