@@ -74,7 +74,8 @@ void TForm1::CreateControls() {
   Image1 = Named(new QLabel(page), "Image1");
   Image1->setGeometry(376, 104, 433, 169);
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Image1->setPixmap(QPixmap::fromImage(LoadJpegResource(QStringLiteral(":/resources/codetable.jpg"))));
+  Image1->setPixmap(
+      QPixmap::fromImage(LoadJpegResource(QStringLiteral(":/resources/codetable.jpg"))));
 
   RadioGroup7 = Named(new QGroupBox(QStringLiteral("Text Modus"), page), "RadioGroup7");
   RadioGroup7->setGeometry(7, 56, 346, 73);
@@ -115,10 +116,12 @@ void TForm1::CreateControls() {
                         QStringLiteral("OTP Editieren"), true);
 
   // These three lie on the window, above the page control.
-  bt_VavorDecryptPrint = GlyphButton("bt_VavorDecryptPrint", "printer", Side::Right, this,
-                                     {384, 584, 129, 25}, QStringLiteral("Ausgabe Drucken "), false);
-  bt_VavorDecryptSave = GlyphButton("bt_VavorDecryptSave", "save", Side::Right, this,
-                                    {384, 552, 129, 25}, QStringLiteral("Ausgabe Speichern "), false);
+  bt_VavorDecryptPrint =
+      GlyphButton("bt_VavorDecryptPrint", "printer", Side::Right, this, {384, 584, 129, 25},
+                  QStringLiteral("Ausgabe Drucken "), false);
+  bt_VavorDecryptSave =
+      GlyphButton("bt_VavorDecryptSave", "save", Side::Right, this, {384, 552, 129, 25},
+                  QStringLiteral("Ausgabe Speichern "), false);
   bt_VavorInLoad = GlyphButton("bt_VavorInLoad", "open", Side::Right, this, {672, 51, 105, 25},
                                QStringLiteral("Text Laden"), true);
 
@@ -136,11 +139,24 @@ void TForm1::SetTabOrder() {
   // Disabled and hidden controls are skipped by Qt itself, and the frame,
   // labels and picture take no focus.
   const QList<QWidget*> order = {
-      PageControl1->tabBar(), VavorIn,           rb_VavorCode, rb_VavorDecod,
-      bt_OTPkey,              bt_OTPCrypt,       bt_OTPSave,   bt_OTPLoad,
-      OTPOut,                 OTPCryptOut,       fuenfergruppenOut, VavorDecrypt,
-      bt_OTPPrint,            bt_kodieren,       BitBtn1,      bt_VavorDecryptPrint,
-      bt_VavorDecryptSave,    bt_VavorInLoad,
+      PageControl1->tabBar(),
+      VavorIn,
+      rb_VavorCode,
+      rb_VavorDecod,
+      bt_OTPkey,
+      bt_OTPCrypt,
+      bt_OTPSave,
+      bt_OTPLoad,
+      OTPOut,
+      OTPCryptOut,
+      fuenfergruppenOut,
+      VavorDecrypt,
+      bt_OTPPrint,
+      bt_kodieren,
+      BitBtn1,
+      bt_VavorDecryptPrint,
+      bt_VavorDecryptSave,
+      bt_VavorInLoad,
   };
   for (qsizetype i = 1; i < order.size(); ++i) {
     setTabOrder(order[i - 1], order[i]);

@@ -78,7 +78,8 @@ void TForm1::bt_OTPCryptClick(QObject* Sender) {
   // short key is one the receiver may have, and a new one would garble it.
   const qsizetype keyLength = OTPOut->Text().size();
   if (keyLength < qsizetype(kKeyLength) && (!encode || keyLength > 0)) {
-    dialogs_.Information(this, QStringLiteral("Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"));
+    dialogs_.Information(this,
+                         QStringLiteral("Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"));
     return;
   }
 

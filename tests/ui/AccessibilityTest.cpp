@@ -29,7 +29,8 @@ TEST_F(WindowTest, TabKeyVisitsTheControlsInTheirOrder) {
     QStringList expected;
   };
   const Row rows[] = {
-      {"opening", [] {},
+      {"opening",
+       [] {},
        {"tab", "VavorIn", "rb_VavorCode", "bt_OTPkey", "bt_OTPLoad", "OTPOut", "OTPCryptOut",
         "fuenfergruppenOut", "bt_kodieren", "BitBtn1", "bt_VavorInLoad", "tab"}},
       {"after enciphering, in decode mode",

@@ -52,10 +52,10 @@ class FakeDialogs : public Dialogs {
   QDate Today() override { return today; }
 
   std::vector<Shown> shown;
-  std::deque<bool> questionAnswers;                   // missing: Nein
-  std::deque<std::optional<QString>> openAnswers;     // missing: cancelled
-  std::deque<std::optional<QString>> saveAnswers;     // missing: cancelled
-  std::deque<QString> printTargets;                   // PDF paths; missing: cancelled
+  std::deque<bool> questionAnswers;                // missing: Nein
+  std::deque<std::optional<QString>> openAnswers;  // missing: cancelled
+  std::deque<std::optional<QString>> saveAnswers;  // missing: cancelled
+  std::deque<QString> printTargets;                // PDF paths; missing: cancelled
   std::vector<QString> openFilters, saveFilters, proposedNames;
   int printDialogs = 0;
   QDate today{2026, 3, 5};

@@ -13,7 +13,9 @@
 #include "ui/Unit1.h"
 
 // Readable failure messages for Qt's strings.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace zazuzar::testing {
 

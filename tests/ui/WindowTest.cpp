@@ -42,11 +42,16 @@ const ControlRow kOpeningControls[] = {
 };
 
 QString TextOf(QWidget* widget) {
-  if (auto* memo = qobject_cast<TMemo*>(widget)) return memo->Text();
-  if (auto* edit = qobject_cast<TEdit*>(widget)) return edit->Text();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-  if (auto* box = qobject_cast<QGroupBox*>(widget)) return box->title();
+  if (auto* memo = qobject_cast<TMemo*>(widget))
+    return memo->Text();
+  if (auto* edit = qobject_cast<TEdit*>(widget))
+    return edit->Text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    return button->text();
+  if (auto* label = qobject_cast<QLabel*>(widget))
+    return label->text();
+  if (auto* box = qobject_cast<QGroupBox*>(widget))
+    return box->title();
   return QString();
 }
 
@@ -164,12 +169,16 @@ TEST_F(WindowTest, EnabledStatesFollowEachAction) {
     QTest::keyClicks(f.VavorIn, QString::fromUtf8(text));
   };
   const EnabledRow rows[] = {
-      {"code step", [&](WindowTest&, TForm1& f) { type(f, "ABC"); Click(f.bt_kodieren); },
+      {"code step",
+       [&](WindowTest&, TForm1& f) {
+         type(f, "ABC");
+         Click(f.bt_kodieren);
+       },
        true, false, false, true},
-      {"code step, empty input", [](WindowTest&, TForm1& f) { Click(f.bt_kodieren); },
-       false, false, false, true},
-      {"key generation", [](WindowTest&, TForm1& f) { Click(f.bt_OTPkey); },
-       false, true, false, true},
+      {"code step, empty input", [](WindowTest&, TForm1& f) { Click(f.bt_kodieren); }, false, false,
+       false, true},
+      {"key generation", [](WindowTest&, TForm1& f) { Click(f.bt_OTPkey); }, false, true, false,
+       true},
       {"key editing", [](WindowTest&, TForm1& f) { Click(f.BitBtn1); }, false, true, false, false},
       {"cipher step, key present",
        [&](WindowTest&, TForm1& f) {
@@ -273,7 +282,8 @@ TEST_F(WindowTest, KeyFieldShowsTenGroupsOnEachOfTenLines) {
   EXPECT_FALSE(key.contains(QLatin1Char('\n')));
   const QStringList lines = form->OTPOut->Lines();
   ASSERT_EQ(lines.size(), 10) << lines.join(QLatin1Char('|')).toStdString();
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(lines[i], key.mid(60 * i, 60)) << "line " << i;
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ(lines[i], key.mid(60 * i, 60)) << "line " << i;
 }
 
 struct RefusalRow {
@@ -288,7 +298,8 @@ TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
   const std::string shortKey(599, '1');
   const RefusalRow rows[] = {
       {"encode, only skipped characters", false, nullptr, "!?  !", "Text eingeben!"},
-      {"decode, no key", true, nullptr, "12345 ", "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
+      {"decode, no key", true, nullptr, "12345 ",
+       "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
       {"decode, short key", true, shortKey.c_str(), "12345 ",
        "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
       {"encode, short key", false, shortKey.c_str(), "ABC",
@@ -299,8 +310,10 @@ TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
     TearDown();
     dialogs.shown.clear();
     SetUp();
-    if (row.decode) SwitchToDecode();
-    if (row.key) form->OTPOut->SetText(QString::fromLatin1(row.key));
+    if (row.decode)
+      SwitchToDecode();
+    if (row.key)
+      form->OTPOut->SetText(QString::fromLatin1(row.key));
     form->OTPCryptOut->SetText(QStringLiteral("before"));
     Type(form->VavorIn, QString::fromUtf8(row.input));
     Click(form->bt_kodieren);
