@@ -39,11 +39,58 @@ xdotool windowfocus --sync "$window" || true
 # Controls by their place in the fixed layout: the tab page starts at 9, 31 in
 # the window; each point is the middle of a control.
 page() { echo $((X + 9 + $1)) $((Y + 31 + $2)); }
-click() { xdotool mousemove $(page "$1" "$2") click "${3:-1}"; sleep 0.3; }
-menu_item() { sleep 0.3; xdotool key Down Return; sleep 0.3; }
 VavorIn="332 34"; bt_kodieren="236 100"; rb_VavorDecod="35 109"
 bt_OTPkey="68 308"; bt_OTPCrypt="84 508"; output_area="188 640"
-clipboard() { xclip -o -selection clipboard; }
+
+# The program's visible windows: the main window, and a popup menu or a
+# message box while one is open. A loaded machine may take its time with any
+# step, so every step waits for what it should bring instead of sleeping.
+windows() { xdotool search --onlyvisible --classname zazuzar 2>/dev/null | wc -l; }
+wait_windows() {
+  for _ in $(seq 100); do
+    (($(windows) == $1)) && return 0
+    sleep 0.1
+  done
+  return 1
+}
+fail() {
+  echo "FAIL: $*"
+  for id in $(xdotool search --onlyvisible --classname zazuzar 2>/dev/null); do
+    echo "open window: \"$(xdotool getwindowname "$id")\""
+    xdotool getwindowgeometry "$id" | sed 's/^/  /'
+  done
+  [[ -s $work/app.log ]] && { echo "program output:"; cat "$work/app.log"; }
+  exit 1
+}
+# A click on a control; the window must be alone afterwards (no message box).
+click() {
+  xdotool mousemove $(page "$1" "$2") click 1
+  sleep 0.2
+  wait_windows 1 || fail "a window or message box opened after a click at $1, $2"
+}
+# The first item of a control's context menu ("Kopieren" or "Einfügen").
+first_menu_item() {
+  xdotool mousemove $(page "$1" "$2") click 3
+  wait_windows 2 || fail "no context menu at $1, $2"
+  xdotool key Down Return
+  wait_windows 1 || fail "the context menu at $1, $2 stayed open"
+}
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+# Copies the output area through its context menu and prints what arrived;
+# tries again where the clipboard did not take it at once.
+copy_output() {
+  printf 'nichts' | xclip -i -selection clipboard
+  for _ in 1 2 3; do
+    first_menu_item $output_area
+    for _ in $(seq 30); do
+      local text
+      text=$(clipboard)
+      [[ -n $text && $text != nichts ]] && { printf '%s' "$text"; return 0; }
+      sleep 0.1
+    done
+  done
+  return 1
+}
 
 # Encode mode: type, code, make a key, encipher, copy the cipher text.
 click $VavorIn
@@ -52,24 +99,16 @@ sleep 0.3
 click $bt_kodieren
 click $bt_OTPkey
 click $bt_OTPCrypt
-click $output_area 3
-menu_item
-cipher=$(clipboard)
+cipher=$(copy_output) || fail "the cipher text never reached the clipboard"
 echo "cipher text: $cipher"
-[[ $cipher =~ ^([0-9]{5}\ )+[0-9]{0,5}$ ]] || { echo "FAIL: no cipher text on the clipboard"; exit 1; }
+[[ $cipher =~ ^([0-9]{5}\ )+[0-9]{0,5}$ ]] || fail "no cipher text on the clipboard"
 
 # Decode mode: paste the cipher text, decode, decipher, copy the decoded text.
 click $rb_VavorDecod
-click $VavorIn 3
-menu_item
+first_menu_item $VavorIn
 click $bt_kodieren
 click $bt_OTPCrypt
-click $output_area 3
-menu_item
-decoded=$(clipboard)
+decoded=$(copy_output) || fail "the decoded text never reached the clipboard"
 echo "decoded text: $decoded"
-if [[ $decoded != "$expected" ]]; then
-  echo "FAIL: expected $expected"
-  exit 1
-fi
+[[ $decoded == "$expected" ]] || fail "expected $expected"
 echo "end-to-end: the message came back whole"
