@@ -1,7 +1,11 @@
-// The decode-mode cipher step on 100 groups, with all its widget updates.
+// The decode-mode cipher step on 100 groups, with all its widget updates, and
+// loading a 1 GiB file into the key and input fields.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include "ui/Dialogs.h"
 #include "ui/Unit1.h"
@@ -26,6 +30,59 @@ void BM_DecipherStepInWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DecipherStepInWindow)->Unit(benchmark::kMillisecond);
+
+// Answers the open dialog with one path and counts the boxes the loads show.
+class FixedPathDialogs : public zazuzar::QtDialogs {
+ public:
+  explicit FixedPathDialogs(QString path) : path_(std::move(path)) {}
+  void Information(QWidget*, const QString&) override { ++boxes; }
+  std::optional<QString> OpenFileName(QWidget*, const QString&) override { return path_; }
+  int boxes = 0;
+
+ private:
+  QString path_;
+};
+
+// 1 GiB whose first MiB is random bytes without Ctrl-Z; the rest is a hole
+// that reads as zeros. The loads read no further than their limits, so what
+// lies beyond the first MiB makes no difference to them.
+void BM_LoadHugeFile(benchmark::State& state) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("huge.OTP"));
+  {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+      state.SkipWithError("cannot write the file");
+      return;
+    }
+    QByteArray head(1 << 20, '\0');
+    for (char& byte : head) {
+      do {
+        byte = static_cast<char>(QRandomGenerator::global()->bounded(256));
+      } while (byte == '\x1A');
+    }
+    file.write(head);
+    file.resize(qint64(1) << 30);
+  }
+  FixedPathDialogs dialogs(path);
+  zazuzar::TForm1 form(dialogs);
+  form.show();
+  const bool keyField = state.range(0) == 0;
+  for (auto _ : state) {
+    if (keyField) {
+      form.bt_OTPLoadClick(nullptr);
+    } else {
+      form.bt_VavorInLoadClick(nullptr);
+    }
+    QApplication::processEvents();  // paint the loaded text
+  }
+  const auto loaded = keyField ? form.OTPOut->Text().size() : form.VavorIn->Text().size();
+  if (dialogs.boxes != static_cast<int>(state.iterations()) || loaded == 0) {
+    state.SkipWithError("the load did not stop at its limit");
+  }
+  state.SetLabel(keyField ? "key field, 64 KiB kept" : "input field, 100 kept");
+}
+BENCHMARK(BM_LoadHugeFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,0 +1,420 @@
+// Texts, cipher texts and keys moved between the window and real files in a
+// temporary folder, through the window's buttons and preset dialog answers.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <string>
+
+#include "tests/ui/WindowFixture.h"
+#include "ui/Win1252.h"
+
+namespace zazuzar::testing {
+namespace {
+
+using Button = TBitBtn* TForm1::*;
+constexpr Button kKeyLoad = &TForm1::bt_OTPLoad;
+constexpr Button kKeySave = &TForm1::bt_OTPSave;
+constexpr Button kInputLoad = &TForm1::bt_VavorInLoad;
+constexpr Button kOutputSave = &TForm1::bt_VavorDecryptSave;
+
+std::string Utf8(const QString& text) {
+  return text.toStdString();
+}
+std::string Bytes(const QString& text) {
+  return ToWin1252(text);
+}
+
+class FilesTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    WindowTest::SetUp();
+  }
+  // A fresh window with fresh dialogs; the folder stays.
+  void Restart() {
+    form.reset();
+    dialogs = FakeDialogs();
+    WindowTest::SetUp();
+  }
+
+  QString PathOf(const QString& name) const { return folder.filePath(name); }
+  QString Put(const QString& name, const QByteArray& bytes) const {
+    QFile file(PathOf(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
+  }
+  static std::string Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
+  }
+  void Load(Button button, const QString& path) {
+    dialogs.openAnswers.push_back(path);
+    Click(form.get()->*button);
+  }
+  void Save(Button button, const QString& path) {
+    dialogs.saveAnswers.push_back(path);
+    ASSERT_TRUE((form.get()->*button)->isEnabled());
+    Click(form.get()->*button);
+  }
+  // The boxes shown, one a line.
+  std::string Messages() const {
+    QStringList lines;
+    for (const Shown& shown : dialogs.shown)
+      lines << shown.kind + ": " + shown.text;
+    return Utf8(lines.join('\n'));
+  }
+  // Enabled states, captions, mode, the key field's read-only state and the
+  // output field shown.
+  std::string State() const {
+    QStringList parts;
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             form->bt_OTPkey, form->bt_OTPCrypt, form->bt_OTPSave, form->bt_OTPLoad,
+             form->bt_OTPPrint, form->bt_kodieren, form->BitBtn1, form->bt_VavorDecryptPrint,
+             form->bt_VavorDecryptSave, form->bt_VavorInLoad})
+      parts << b->text() + (b->isEnabled() ? "+" : "-");
+    parts << form->Label19->text() << (form->EncodeMode() ? "encode" : "decode")
+          << (form->OTPOut->isReadOnly() ? "ro" : "rw")
+          << (form->OTPCryptOut->isVisible() ? "crypt" : "decrypt");
+    return Utf8(parts.join('|'));
+  }
+  // Deciphers `cipher` in decode mode with a fresh key.
+  void Decipher(const QString& cipher) {
+    Click(form->bt_OTPkey);
+    Type(form->VavorIn, cipher);
+    Click(form->bt_kodieren);
+    Click(form->bt_OTPCrypt);
+  }
+
+  QTemporaryDir folder;
+};
+
+struct DialogRow {
+  bool decode;
+  QDate today;
+  Button button;
+  const char* filter;
+  const char* proposedName;  // nullptr: an open dialog
+};
+
+TEST_F(FilesTest, DialogsOfferFilterAndDateNameByModeAndCancelChangesNothing) {
+  const DialogRow rows[] = {
+      {false, {2026, 3, 5}, kKeyLoad, "Schlüseldateien (*.OTP)|*.OTP", nullptr},
+      {true, {2026, 3, 5}, kKeyLoad, "Schlüseldateien (*.OTP)|*.OTP", nullptr},
+      {false, {2026, 3, 5}, kInputLoad, "Textdateien (*.txt)|*.txt", nullptr},
+      {true, {2026, 3, 5}, kInputLoad, "Crypt Dateien (*.crp)|*.crp", nullptr},
+      {false, {2026, 3, 5}, kKeySave, "Schlüsseldateien (*.OTP)|*.OTP", "05032026.OTP"},
+      {true, {2026, 12, 31}, kKeySave, "Schlüsseldateien (*.OTP)|*.OTP", "31122026.OTP"},
+      {false, {2026, 3, 5}, kOutputSave, "Crypt-Datei (*.crp)|*.crp", "05032026.crp"},
+      {false, {2025, 11, 14}, kOutputSave, "Crypt-Datei (*.crp)|*.crp", "14112025.crp"},
+      {true, {1999, 12, 31}, kOutputSave, "Textdatei (*.txt)|*.txt", "31121999.txt"},
+  };
+  for (const DialogRow& row : rows) {
+    SCOPED_TRACE(std::string(row.filter) + (row.decode ? ", decode" : ", encode"));
+    Restart();
+    dialogs.today = row.today;
+    if (row.decode)
+      SwitchToDecode();
+    if (row.button == kKeySave)
+      Click(form->bt_OTPkey);
+    if (row.button == kOutputSave)
+      row.decode ? Decipher(QStringLiteral("12345 ")) : void(Encipher(QStringLiteral("ABC")));
+    form->VavorIn->SetText(QStringLiteral("VORHER"));
+    const std::string state = State();
+    const QString key = form->OTPOut->Text();
+    dialogs.shown.clear();
+
+    Click(form.get()->*row.button);  // no answer preset: cancelled
+    const auto& filters = row.proposedName ? dialogs.saveFilters : dialogs.openFilters;
+    ASSERT_EQ(filters.size(), 1u);
+    EXPECT_EQ(Utf8(filters[0]), row.filter);
+    EXPECT_EQ(Utf8(dialogs.proposedNames.empty() ? QString() : dialogs.proposedNames[0]),
+              row.proposedName ? row.proposedName : "");
+    EXPECT_EQ(Messages(), "");
+    EXPECT_EQ(State(), state);
+    EXPECT_EQ(form->VavorIn->Text(), QStringLiteral("VORHER"));
+    EXPECT_EQ(form->OTPOut->Text(), key);
+  }
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+  dialogs.today = QDate(999, 1, 2);
+  EXPECT_EQ(form->DateFileName(QStringLiteral(".OTP")), QStringLiteral("0201999.OTP"));
+}
+
+struct LoadRow {
+  const char* what;
+  Button button;
+  bool decode;
+  QByteArray file;
+  QByteArray expected;  // UTF-8
+  bool tooLarge;
+};
+
+TEST_F(FilesTest, LoadTakesTheTextUpToItsLimitOrCtrlZ) {
+  const QByteArray crlf("\r\n"), ctrlZ(1, '\x1A');
+  const QByteArray digits = QByteArray("12345 ").repeated(11000);
+  Click(form->bt_OTPkey);
+  const QByteArray key = QByteArray::fromStdString(Bytes(form->OTPOut->Text()));
+  const LoadRow rows[] = {
+      {"100", kInputLoad, false, digits.left(100), digits.left(100), false},
+      {"100 and CR LF", kInputLoad, false, digits.left(100) + crlf, digits.left(100), true},
+      {"101", kInputLoad, false, digits.left(101), digits.left(100), true},
+      {"98 and CR LF", kInputLoad, false, digits.left(98) + crlf, digits.left(98) + crlf, false},
+      {"Ctrl-Z after 100", kInputLoad, false, digits.left(100) + ctrlZ + digits, digits.left(100),
+       false},
+      {"Ctrl-Z after 150", kInputLoad, false, digits.left(150) + ctrlZ, digits.left(100), true},
+      {"lower case", kInputLoad, false, "gru\xDF\r\nab", "GRUß\r\nAB", false},
+      {"603", kInputLoad, true, digits.left(603), digits.left(603), false},
+      {"604", kInputLoad, true, digits.left(604), digits.left(603), true},
+      {"601 and CR LF", kInputLoad, true, digits.left(601) + crlf, digits.left(601) + crlf, false},
+      {"602 and CR LF", kInputLoad, true, digits.left(602) + crlf, digits.left(602) + "\r", true},
+      {"Ctrl-Z at the start", kInputLoad, true, ctrlZ + digits, "", false},
+      {"Ctrl-Z inside", kInputLoad, true, digits.left(6) + ctrlZ + digits, digits.left(6), false},
+      {"empty", kInputLoad, true, "", "", false},
+      {"saved key", kKeyLoad, false, key + crlf, key + crlf, false},
+      {"letters and line breaks", kKeyLoad, true, "ab\r\ncd\n", "ab\r\ncd\n", false},
+      {"key, Ctrl-Z inside", kKeyLoad, false, key + ctrlZ + key, key, false},
+      {"key, empty", kKeyLoad, false, "", "", false},
+      {"64 KiB", kKeyLoad, false, digits.left(65536), digits.left(65536), false},
+      {"64 KiB and one", kKeyLoad, false, digits.left(65537), digits.left(65536), true},
+  };
+  for (const LoadRow& row : rows) {
+    SCOPED_TRACE(row.what);
+    Restart();
+    if (row.decode)
+      SwitchToDecode();
+    const bool keyLoad = row.button == kKeyLoad;
+    form->VavorIn->SetText(QStringLiteral("VORHER"));
+    form->OTPOut->SetText(QStringLiteral("VORHER"));
+    const std::string state = State();
+    const QString name = keyLoad ? "k.OTP" : row.decode ? "c.crp" : "t.txt";
+    Load(row.button, Put(name, row.file));
+    const QString loaded = keyLoad ? form->OTPOut->Text() : form->VavorIn->Text();
+    const QString other = keyLoad ? form->VavorIn->Text() : form->OTPOut->Text();
+    EXPECT_EQ(Utf8(loaded), row.expected.toStdString());
+    EXPECT_EQ(Utf8(other), "VORHER");
+    EXPECT_EQ(Messages(), row.tooLarge ? Utf8("Information: " + name + " zu groß!") : "");
+    EXPECT_EQ(State(), state) << "a load enables nothing";
+  }
+}
+
+TEST_F(FilesTest, UnreadableFileLeavesTheFieldAsItWas) {
+  QDir(folder.path()).mkdir(QStringLiteral("ordner.txt"));
+  for (const QString& path :
+       {PathOf("ordner.txt"), PathOf("fehlt.txt"), QString("/proc/self/mem")}) {
+    for (Button button : {kInputLoad, kKeyLoad}) {
+      SCOPED_TRACE(Utf8(path));
+      Restart();
+      form->VavorIn->SetText(QStringLiteral("VORHER"));
+      form->OTPOut->SetText(QStringLiteral("VORHER"));
+      Load(button, path);
+      EXPECT_EQ(form->VavorIn->Text(), QStringLiteral("VORHER"));
+      EXPECT_EQ(form->OTPOut->Text(), QStringLiteral("VORHER"));
+      ASSERT_EQ(dialogs.shown.size(), 1u);
+      const QString prefix = QFileInfo(path).fileName() + " konnte nicht gelesen werden!\n";
+      EXPECT_TRUE(dialogs.shown[0].text.startsWith(prefix)) << Utf8(dialogs.shown[0].text);
+      EXPECT_GT(dialogs.shown[0].text.size(), prefix.size()) << "the system's reason follows";
+    }
+  }
+}
+
+TEST_F(FilesTest, HugeFileIsReadOnlyAsFarAsTheLimit) {
+  QByteArray start(100 * 1024, Qt::Uninitialized);
+  for (char& byte : start) {
+    do
+      byte = char(QRandomGenerator::global()->bounded(256));
+    while (byte == '\x1A' || byte == '\0');
+  }
+  const QString path = Put(QStringLiteral("riesig.OTP"), start);
+  ASSERT_TRUE(QFile::resize(path, qint64(1) << 30));  // sparse: the rest reads as zeros
+
+  Load(kKeyLoad, path);
+  EXPECT_EQ(form->OTPOut->Text(), FromWin1252(start.left(65536).toStdString()));
+  Load(kInputLoad, path);
+  EXPECT_EQ(form->VavorIn->Text(), UpperCaseInput(FromWin1252(start.left(100).toStdString())));
+  EXPECT_EQ(Messages(), "Information: riesig.OTP zu groß!\nInformation: riesig.OTP zu groß!");
+}
+
+struct OverwriteRow {
+  Button button;
+  bool answer;
+  const char* message;
+};
+
+TEST_F(FilesTest, ExistingFileIsReplacedOnlyAfterJa) {
+  // Longer than anything saved over it, and with bytes a text reader would mangle.
+  const QByteArray old = QByteArray("alt\x1A\r\n\x00\xFF", 8).repeated(300);
+  const OverwriteRow rows[] = {
+      {kKeySave, true, "OTP wurde gespeichert!"},
+      {kKeySave, false, "OTP wurde nicht gespeichert!"},
+      {kOutputSave, true, "alt.dat wurde gespeichert!"},
+      {kOutputSave, false, "alt.dat wurde nicht gespeichert!"},
+  };
+  for (const OverwriteRow& row : rows) {
+    SCOPED_TRACE(row.message);
+    Restart();
+    const bool key = row.button == kKeySave;
+    key ? Click(form->bt_OTPkey) : void(Encipher(QStringLiteral("ABC")));
+    // A key file ends with CR LF, over an old file as on a new one.
+    const std::string written =
+        key ? Bytes(form->OTPOut->Text()) + "\r\n" : Bytes(form->OTPCryptOut->Text());
+    const QString path = Put(QStringLiteral("alt.dat"), old);
+    const std::string state = State();
+    dialogs.questionAnswers.push_back(row.answer);
+    Save(row.button, path);
+    EXPECT_EQ(Messages(), std::string("Question: Wollen Sie alt.dat wirklich überschreiben?\n") +
+                              "Information: " + row.message);
+    EXPECT_EQ(Contents(path), row.answer ? written : old.toStdString());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"alt.dat"});
+    EXPECT_EQ(State(), state);
+  }
+}
+
+struct NewFileRow {
+  const char* name;
+  std::function<void()> prepare;
+  Button button;
+  std::function<std::string()> expected;
+  const char* message;
+};
+
+TEST_F(FilesTest, NewFileHoldsTheFieldsTextAsIs) {
+  const auto key = [this] { return Bytes(form->OTPOut->Text()) + "\r\n"; };
+  const NewFileRow rows[] = {
+      {"k.OTP", [this] { Click(form->bt_OTPkey); }, kKeySave, key, "OTP wurde gespeichert!"},
+      {"leer.OTP", [this] { Click(form->BitBtn1); }, kKeySave, key, "OTP wurde gespeichert!"},
+      {"Nachricht", [this] { Encipher(QStringLiteral("TREFFEN 18")); }, kOutputSave,
+       [this] { return Bytes(form->OTPCryptOut->Text()); }, "Nachricht wurde gespeichert!"},
+      {"klar.txt",
+       [this] {
+         SwitchToDecode();
+         Decipher(QStringLiteral("12345 67890 1"));
+       },
+       kOutputSave, [this] { return Bytes(form->VavorDecrypt->Text()); },
+       "klar.txt wurde gespeichert!"},
+  };
+  for (const NewFileRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    Restart();
+    row.prepare();
+    dialogs.shown.clear();
+    const std::string state = State();
+    Save(row.button, PathOf(row.name));
+    EXPECT_EQ(Contents(PathOf(row.name)), row.expected());
+    EXPECT_EQ(Messages(), std::string("Information: ") + row.message);
+    EXPECT_EQ(State(), state);
+    QFile::remove(PathOf(row.name));
+  }
+  EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "the names are used as typed";
+}
+
+TEST_F(FilesTest, OutputSaveFollowsTheModeNotTheShownField) {
+  Encipher(QStringLiteral("ABC"));
+  SwitchToDecode();  // empties VavorDecrypt; OTPCryptOut stays shown
+  ASSERT_TRUE(form->OTPCryptOut->isVisible());
+  dialogs.saveAnswers.push_back(PathOf("leer.txt"));
+  form->bt_VavorDecryptSaveClick(form->bt_VavorDecryptSave);  // the button waits for a cipher step
+  EXPECT_EQ(Utf8(dialogs.saveFilters.back()), "Textdatei (*.txt)|*.txt");
+  EXPECT_EQ(Contents(PathOf("leer.txt")), "");
+  EXPECT_EQ(Messages(), "Information: leer.txt wurde gespeichert!");
+}
+
+struct SaveFailureRow {
+  QString path;
+  Button button;
+  bool exists;
+};
+
+TEST_F(FilesTest, FailedSaveSaysWhyAndKeepsTheOldFile) {
+  QDir(folder.path()).mkdir(QStringLiteral("ordner.crp"));
+  const std::string processName = Contents(QStringLiteral("/proc/self/comm"));
+  const SaveFailureRow rows[] = {
+      {PathOf("fehlt/x.crp"), kOutputSave, false},
+      {PathOf("fehlt/x.OTP"), kKeySave, false},
+      {PathOf("ordner.crp"), kOutputSave, false},
+      {"/proc/x.crp", kOutputSave, false},
+      {"/sys/x.OTP", kKeySave, false},
+      {"/proc/self/comm", kKeySave, true},  // a file in a folder nobody may write to
+  };
+  for (const SaveFailureRow& row : rows) {
+    SCOPED_TRACE(Utf8(row.path));
+    Restart();
+    Encipher(QStringLiteral("ABC"));
+    Click(form->BitBtn1);  // enables the key save again
+    dialogs.questionAnswers.push_back(true);
+    Save(row.button, row.path);
+    ASSERT_EQ(dialogs.shown.size(), row.exists ? 2u : 1u);
+    const QString text = dialogs.shown.back().text;
+    const QString prefix = QFileInfo(row.path).fileName() + " wurde nicht gespeichert!\n";
+    EXPECT_TRUE(text.startsWith(prefix)) << Utf8(text);
+    EXPECT_GT(text.size(), prefix.size()) << "the system's reason follows";
+  }
+  EXPECT_TRUE(QFileInfo(PathOf("ordner.crp")).isDir());
+  EXPECT_FALSE(QFileInfo::exists(PathOf("fehlt")));
+  EXPECT_EQ(Contents(QStringLiteral("/proc/self/comm")), processName);
+}
+
+TEST_F(FilesTest, EveryWindows1252ByteRoundTripsThroughTheKeyField) {
+  QByteArray bytes;
+  for (int b = 0x80; b <= 0xFF; ++b)
+    bytes += char(b);
+  Load(kKeyLoad, Put("alle.OTP", bytes));
+  EXPECT_EQ(form->OTPOut->Text().left(2), QStringLiteral("€\u0081"));
+  EXPECT_EQ(form->OTPOut->Text().right(2), QStringLiteral("þÿ"));
+  Click(form->BitBtn1);
+  Save(kKeySave, PathOf("zurueck.OTP"));
+  EXPECT_EQ(Contents(PathOf("zurueck.OTP")), bytes.toStdString() + "\r\n");
+}
+
+TEST_F(FilesTest, CharacterOutsideWindows1252IsRefusedAndNothingWritten) {
+  const struct {
+    QString character;
+    const char* message;
+  } rows[] = {
+      {"ł", "Das Zeichen „ł“ (U+0142) kann nicht in der Datei gespeichert werden. "},
+      {"😀", "Das Zeichen „😀“ (U+1F600) kann nicht in der Datei gespeichert werden. "},
+  };
+  const QString old = Put("alt.OTP", "alt");
+  for (const auto& row : rows) {
+    for (const QString& path : {old, PathOf("neu.OTP")}) {
+      SCOPED_TRACE(Utf8(row.character + " " + path));
+      Restart();
+      Click(form->bt_OTPkey);
+      Click(form->BitBtn1);
+      form->OTPOut->textCursor().insertText(row.character);  // as the user types or pastes it
+      ASSERT_TRUE(form->OTPOut->Text().contains(row.character));
+      dialogs.questionAnswers.push_back(true);
+      Save(kKeySave, path);
+      EXPECT_EQ(Messages(), "Information: " + std::string(row.message) +
+                                Utf8(QFileInfo(path).fileName()) + " wurde nicht gespeichert!");
+    }
+  }
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"alt.OTP"});
+  EXPECT_EQ(Contents(old), "alt");
+}
+
+TEST_F(FilesTest, MessageTravelsByFile) {
+  const QString plain = QStringLiteral("TREFFEN AM BAHNHOF UM 18 UHR KENNWORT ÄÖÜß");
+  Type(form->VavorIn, plain);
+  Click(form->bt_kodieren);
+  Click(form->bt_OTPkey);
+  Save(kKeySave, PathOf("05032026.OTP"));
+  Click(form->bt_OTPCrypt);
+  Save(kOutputSave, PathOf("05032026.crp"));
+
+  Restart();  // the receiver
+  SwitchToDecode();
+  Load(kInputLoad, PathOf("05032026.crp"));
+  Load(kKeyLoad, PathOf("05032026.OTP"));
+  EXPECT_EQ(form->OTPOut->Text().size(), 602) << "the key and its line end";
+  Click(form->bt_kodieren);
+  Click(form->bt_OTPCrypt);
+  Save(kOutputSave, PathOf("klar.txt"));
+  EXPECT_EQ(Messages(), "Information: klar.txt wurde gespeichert!");
+  EXPECT_EQ(Contents(PathOf("klar.txt")), Bytes(QString(plain).remove(QLatin1Char(' '))));
+}
+
+}  // namespace
+}  // namespace zazuzar::testing

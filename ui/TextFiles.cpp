@@ -1,0 +1,85 @@
+#include "ui/TextFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace zazuzar {
+namespace {
+
+constexpr qint64 kBlockSize = 64 * 1024;
+
+}  // namespace
+
+LoadedText ReadText(QIODevice& device, qint64 limit) {
+  LoadedText loaded;
+  std::string& bytes = loaded.bytes;
+  limit = std::max<qint64>(limit, 0);
+  for (;;) {
+    // Never more than one byte past the limit: that byte tells whether the
+    // text goes on.
+    const qint64 room = limit - static_cast<qint64>(bytes.size());
+    const qint64 wanted = room < kBlockSize ? room + 1 : kBlockSize;
+    const std::size_t start = bytes.size();
+    bytes.resize(start + static_cast<std::size_t>(wanted));
+    const qint64 got = device.read(bytes.data() + start, wanted);
+    if (got < 0) {
+      loaded.error = device.errorString();
+      bytes.clear();
+      return loaded;
+    }
+    bytes.resize(start + static_cast<std::size_t>(got));
+    if (const auto end = bytes.find(kEndOfText, start); end != std::string::npos) {
+      bytes.resize(end);
+      return loaded;
+    }
+    if (static_cast<qint64>(bytes.size()) > limit) {
+      bytes.resize(static_cast<std::size_t>(limit));
+      loaded.tooLarge = true;
+      return loaded;
+    }
+    if (got == 0) {
+      return loaded;
+    }
+  }
+}
+
+LoadedText LoadText(const QString& path, qint64 limit) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    LoadedText failed;
+    failed.error = file.errorString();
+    return failed;
+  }
+  return ReadText(file, limit);
+}
+
+std::optional<QString> SaveWhole(const QString& path, const std::string& bytes) {
+  QSaveFile file(path);
+  // Writing straight into the target could leave it half written.
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return file.errorString();
+  }
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) {
+    QString reason = file.errorString();
+    file.cancelWriting();
+    return reason;
+  }
+  if (!file.commit()) {
+    return file.errorString();
+  }
+  return std::nullopt;
+}
+
+bool FileExists(const QString& path) {
+  return QFileInfo(path).isFile();
+}
+
+QString FileNameOf(const QString& path) {
+  return QFileInfo(path).fileName();
+}
+
+}  // namespace zazuzar
