@@ -48,7 +48,9 @@ void QtDialogs::ErrorReport(QWidget* parent, const QString& caption, const QStri
   ShowCentred(box);
 }
 
-QString QtNameFilter(const QString& filter) { return filter.section(QLatin1Char('|'), 0, 0); }
+QString QtNameFilter(const QString& filter) {
+  return filter.section(QLatin1Char('|'), 0, 0);
+}
 
 std::optional<QString> QtDialogs::OpenFileName(QWidget* parent, const QString& filter) {
   QFileDialog dialog(parent);
@@ -81,8 +83,25 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& p
 }
 
 std::unique_ptr<QPagedPaintDevice> QtDialogs::ChoosePrinter(QWidget* parent) {
+  // The printer and the number of copies; no page range, no selection. Qt
+  // shows its page range group all the same where the printing system could
+  // pick the pages itself, so it is hidden each time the dialog shows (it then
+  // stays at "all pages").
+  class PrintDialog : public QPrintDialog {
+   public:
+    using QPrintDialog::QPrintDialog;
+    void setVisible(bool visible) override {
+      QPrintDialog::setVisible(visible);
+      if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange")); range && visible) {
+        range->hide();
+      }
+    }
+  };
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(printer.get(), parent);
+  printer->setPrintRange(QPrinter::AllPages);
+  PrintDialog dialog(printer.get(), parent);
+  // "Print to file" keeps Qt's PDF printer in the list: on a desktop without a
+  // printer it is the one way to a printout.
   dialog.setOptions(QAbstractPrintDialog::PrintToFile);
   if (dialog.exec() != QDialog::Accepted) {
     return nullptr;
@@ -90,6 +109,8 @@ std::unique_ptr<QPagedPaintDevice> QtDialogs::ChoosePrinter(QWidget* parent) {
   return printer;
 }
 
-QDate QtDialogs::Today() { return QDate::currentDate(); }
+QDate QtDialogs::Today() {
+  return QDate::currentDate();
+}
 
 }  // namespace zazuzar

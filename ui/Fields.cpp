@@ -53,7 +53,9 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   setAcceptDrops(false);
 }
 
-void TEdit::SetText(const QString& text) { setText(text); }
+void TEdit::SetText(const QString& text) {
+  setText(text);
+}
 
 int TEdit::Room() const {
   if (maxLength_ <= 0) {
@@ -100,8 +102,8 @@ void TEdit::inputMethodEvent(QInputMethodEvent* event) {
   const int room = Room();
   if (event->commitString().size() > room) {
     QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(event->commitString().left(std::max(room, 0)),
-                        event->replacementStart(), event->replacementLength());
+    cut.setCommitString(event->commitString().left(std::max(room, 0)), event->replacementStart(),
+                        event->replacementLength());
     QLineEdit::inputMethodEvent(&cut);
     return;
   }
@@ -188,13 +190,41 @@ void TMemo::insertFromMimeData(const QMimeData* source) {
   }
 }
 
+QString TMemo::ClipboardText(const QString& text) {
+  QString result;
+  result.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar ch = text.at(i);
+    if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QChar::ParagraphSeparator) {
+      result += QStringLiteral("\r\n");
+      if (ch == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+        ++i;
+      }
+    } else {
+      result += ch;
+    }
+  }
+  return result;
+}
+
+QMimeData* TMemo::createMimeDataFromSelection() const {
+  // selectedText() keeps the characters as they are and marks paragraph ends
+  // with U+2029; no HTML goes along.
+  auto* data = new QMimeData;
+  data->setText(ClipboardText(textCursor().selectedText()));
+  return data;
+}
+
 QStringList TMemo::Lines() const {
   auto* self = const_cast<TMemo*>(this);
-  if (testAttribute(Qt::WA_PendingResizeEvent)) {
-    // Not shown yet: lay the text out at the field's width all the same.
-    QResizeEvent resize(size(), QSize());
-    QCoreApplication::sendEvent(self, &resize);
-    self->setAttribute(Qt::WA_PendingResizeEvent, false);
+  // Not shown yet: lay the text out at the field's width all the same. The
+  // field's resize sizes its viewport, and the viewport's lays out the text.
+  for (QWidget* widget : {static_cast<QWidget*>(self), viewport()}) {
+    if (widget->testAttribute(Qt::WA_PendingResizeEvent)) {
+      QResizeEvent resize(widget->size(), QSize());
+      QCoreApplication::sendEvent(widget, &resize);
+      widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
   }
   document()->documentLayout()->documentSize();  // finishes the layout
   QStringList rows;

@@ -63,9 +63,14 @@ class TMemo : public QTextEdit {
   QString Line(int index) const;
   QStringList Lines() const;
 
+  // Text as it goes to the clipboard: every line break becomes CR LF.
+  static QString ClipboardText(const QString& text);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  // A copy or drag carries the selection as plain text only.
+  QMimeData* createMimeDataFromSelection() const override;
 
  private:
   void TakeUserEdit();

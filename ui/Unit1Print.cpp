@@ -1,11 +1,61 @@
 // Printing and the clipboard.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPagedPaintDevice>
+#include <functional>
+#include <memory>
+
+#include "ui/PrinterText.h"
 #include "ui/Unit1.h"
 
 namespace zazuzar {
+namespace {
 
-void TForm1::bt_OTPPrintClick(QObject*) {}
-void TForm1::bt_VavorDecryptPrintClick(QObject*) {}
-void TForm1::Einfuegen1Click(QObject*) { VavorIn->PasteFromClipboard(); }
-void TForm1::Kopieren1Click(QObject*) {}
+// A printout holds this many lines of a field, whatever the field holds.
+constexpr int kPrintedLines = 10;
+
+// One print job on the printer the user chooses: lines 0 to 9 as `lineAt`
+// gives them, in the font of `fontField`. A cancelled dialog prints nothing.
+void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField,
+                   const std::function<QString(int)>& lineAt) {
+  const std::unique_ptr<QPagedPaintDevice> device = dialogs.ChoosePrinter(parent);
+  if (!device) {
+    return;
+  }
+  PrinterText printer(*device);
+  printer.BeginDoc();
+  printer.SetFont(fontField.font(), fontField.palette().color(QPalette::Text));
+  for (int i = 0; i < kPrintedLines; ++i) {
+    printer.WriteLine(lineAt(i));
+  }
+  printer.EndDoc();
+}
+
+}  // namespace
+
+void TForm1::bt_OTPPrintClick(QObject*) {
+  PrintTenLines(dialogs_, this, *OTPOut, [this](int i) { return OTPOut->Line(i); });
+}
+
+void TForm1::bt_VavorDecryptPrintClick(QObject*) {
+  // The mode names the field, not which of the two the output area shows.
+  PrintTenLines(dialogs_, this, *OTPCryptOut, [this](int i) {
+    return EncodeMode() ? OTPCryptOut->Line(i) : VavorDecrypt->Line(i);
+  });
+}
+
+void TForm1::Einfuegen1Click(QObject*) {
+  VavorIn->PasteFromClipboard();
+}
+
+void TForm1::Kopieren1Click(QObject*) {
+  const QWidget* component = PMenue_K->PopupComponent();
+  if (component == VavorDecrypt) {
+    VavorDecrypt->selectAll();
+    VavorDecrypt->copy();
+  } else if (component == OTPCryptOut) {
+    QGuiApplication::clipboard()->setText(TMemo::ClipboardText(OTPCryptOut->Text()));
+  }
+}
 
 }  // namespace zazuzar

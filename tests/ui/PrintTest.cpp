@@ -1,0 +1,428 @@
+// Printouts, read back from PDF files with poppler's tools: the printer text
+// sink on its own, and the two print buttons of the window.
+#include <QComboBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+#include "tests/ui/WindowFixture.h"
+#include "ui/PrinterText.h"
+
+namespace zazuzar::testing {
+namespace {
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0) {
+    ADD_FAILURE() << program.toStdString()
+                  << " failed: " << process.readAllStandardError().toStdString();
+    return QString();
+  }
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The rows of text on a page (0: all pages) as pdftotext lays them out, blank
+// rows left out and runs of blanks made one.
+QStringList PrintedRows(const QString& pdf, int page = 0) {
+  QStringList arguments{QStringLiteral("-layout")};
+  if (page > 0) {
+    arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+              << QString::number(page);
+  }
+  arguments << pdf << QStringLiteral("-");
+  QStringList rows;
+  for (const QString& row :
+       RunTool(QStringLiteral("pdftotext"), arguments).split(QLatin1Char('\n'))) {
+    const QString text = QString(row).remove(QLatin1Char('\f')).simplified();
+    if (!text.isEmpty()) {
+      rows += text;
+    }
+  }
+  return rows;
+}
+
+int PageCount(const QString& pdf) {
+  const auto match =
+      QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+          .match(RunTool(QStringLiteral("pdfinfo"), {pdf}));
+  return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// A word's box on the page, in points from the page's top left.
+struct Word {
+  QString text;
+  double left, top;
+};
+
+std::vector<Word> Words(const QString& pdf) {
+  static const QRegularExpression word(QStringLiteral(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+  std::vector<Word> words;
+  const QString html = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, "-"});
+  for (auto it = word.globalMatch(html); it.hasNext();) {
+    const auto match = it.next();
+    words.push_back(
+        {match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
+  }
+  return words;
+}
+
+// The first ten rows of a field as they should come out of the printer.
+QStringList ExpectedRows(const TMemo& field) {
+  QStringList rows;
+  for (const QString& row : field.Lines().mid(0, 10)) {
+    if (!row.simplified().isEmpty()) {
+      rows += row.simplified();
+    }
+  }
+  return rows;
+}
+
+const QFont kFieldFont(QStringLiteral("Liberation Sans"), 8);
+
+// --- the printer text sink --------------------------------------------------
+
+class PrinterTextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    auto probe = Writer(QStringLiteral("probe.pdf"));
+    pageWidth = probe->width();
+    pageHeight = probe->height();
+    height = QFontMetrics(kFieldFont, probe.get()).height();
+  }
+
+  // A PDF writer at 300 units an inch with 10 mm margins all round.
+  std::unique_ptr<QPdfWriter> Writer(const QString& name) {
+    auto writer = std::make_unique<QPdfWriter>(dir.filePath(name));
+    writer->setResolution(300);
+    writer->setPageSize(QPageSize(QPageSize::A4));
+    writer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    return writer;
+  }
+  // One document through a sink in the field font; returns the PDF's path.
+  QString Print(const QString& name, const std::function<void(PrinterText&)>& write) {
+    auto writer = Writer(name);
+    PrinterText printer(*writer);
+    printer.BeginDoc();
+    printer.SetFont(kFieldFont);
+    write(printer);
+    printer.EndDoc();
+    EXPECT_FALSE(printer.Printing());
+    return dir.filePath(name);
+  }
+  static double Points(int units) { return units * 72.0 / 300.0; }
+  int Advance(const QString& text) const {
+    QPdfWriter same(dir.filePath(QStringLiteral("unused.pdf")));
+    same.setResolution(300);
+    return QFontMetrics(kFieldFont, &same).horizontalAdvance(text);
+  }
+
+  QTemporaryDir dir;
+  int pageWidth = 0, pageHeight = 0, height = 0;
+};
+
+TEST_F(PrinterTextTest, LinesRunDownFromTheTopLeftOfThePrintableArea) {
+  const QString pdf = Print(QStringLiteral("lines.pdf"), [this](PrinterText& printer) {
+    EXPECT_EQ(printer.Position(), QPoint(0, 0));
+    printer.WriteLine(QStringLiteral("A1"));
+    EXPECT_EQ(printer.Position(), QPoint(0, height + 2)) << "a line of text: its height and 2";
+    printer.Write(QStringLiteral("B2"));
+    printer.Write(QStringLiteral("B3"));
+    printer.EndLine();
+    printer.WriteLine(QString());
+    EXPECT_EQ(printer.Position(), QPoint(0, 2 * (height + 2) + height)) << "empty: the font's";
+    printer.WriteLine(QStringLiteral("C4"));
+  });
+  EXPECT_EQ(PrintedRows(pdf), (QStringList{"A1", "B2B3", "C4"}));
+  const std::vector<Word> words = Words(pdf);
+  ASSERT_EQ(words.size(), 3u);
+  const double margin = 10 * 72 / 25.4;
+  for (const Word& word : words)
+    EXPECT_NEAR(word.left, margin, 0.5);
+  EXPECT_NEAR(words[0].top, margin, 1.5);
+  EXPECT_NEAR(words[1].top - words[0].top, Points(height + 2), 0.1);
+  EXPECT_NEAR(words[2].top - words[1].top, Points(height + 2 + height), 0.1);
+}
+
+TEST_F(PrinterTextTest, TextWiderThanThePageGoesOnOnTheNextLine) {
+  const QString wide = QStringLiteral("0123456789").repeated(40);
+  for (const QString& before : {QString(), QStringLiteral("ABC ")}) {
+    SCOPED_TRACE(before.toStdString());
+    const QString pdf =
+        Print(QStringLiteral("wide%1.pdf").arg(before.size()), [&](PrinterText& printer) {
+          printer.Write(before);
+          printer.WriteLine(wide);
+        });
+    QStringList rows = PrintedRows(pdf);
+    ASSERT_GE(rows.size(), 3);
+    EXPECT_EQ(rows.join(QString()).remove(QLatin1Char(' ')),
+              QString(before + wide).remove(QLatin1Char(' ')));
+    // Each row ends after the last character that fits.
+    rows[0] = rows[0].mid(before.isEmpty() ? 0 : before.size());
+    int room = pageWidth - Advance(before);
+    for (int i = 0; i + 1 < rows.size(); ++i) {
+      EXPECT_LE(Advance(rows[i]), room) << i;
+      EXPECT_GT(Advance(rows[i] + rows[i + 1].at(0)), room) << i;
+      room = pageWidth;
+    }
+  }
+}
+
+struct PageRow {
+  const char* situation;
+  int textLines;   // lines of text written, numbered from 1
+  int emptyLines;  // empty lines written after them
+  int pages;
+};
+
+TEST_F(PrinterTextTest, NewPageBeginsWhenTheNextLineWouldLieTooLow) {
+  // After a line of text the next must lie within the page less twice the
+  // advance; after an empty line within the page.
+  const int advance = height + 2;
+  int full = 1;
+  while (full * advance <= pageHeight - 2 * advance)
+    ++full;
+  int fullEmpty = 1;
+  while (fullEmpty * height <= pageHeight)
+    ++fullEmpty;
+  ASSERT_GT(full, 10);
+  const PageRow rows[] = {
+      {"one text line short of the limit", full - 1, 0, 1},
+      {"the text line that passes the limit", full, 0, 2},
+      {"a text line more", full + 1, 0, 2},
+      {"one empty line short of the page", 0, fullEmpty - 1, 1},
+      {"the empty line that passes the page", 0, fullEmpty, 2},
+  };
+  for (const PageRow& row : rows) {
+    SCOPED_TRACE(row.situation);
+    const QString pdf = Print(QStringLiteral("%1-%2.pdf").arg(row.textLines).arg(row.emptyLines),
+                              [&row](PrinterText& printer) {
+                                for (int i = 1; i <= row.textLines; ++i)
+                                  printer.WriteLine(QString::number(i));
+                                for (int i = 0; i < row.emptyLines; ++i)
+                                  printer.EndLine();
+                              });
+    ASSERT_EQ(PageCount(pdf), row.pages);
+    if (row.pages == 2) {
+      // The line after the limit, if any, stands at the top of page 2.
+      const QStringList second = PrintedRows(pdf, 2);
+      EXPECT_EQ(second,
+                row.textLines > full ? QStringList{QString::number(full + 1)} : QStringList());
+      if (!second.isEmpty()) {
+        const std::vector<Word> words = Words(pdf);
+        EXPECT_NEAR(words.back().top, words.front().top, 0.5);
+      }
+    }
+  }
+}
+
+// --- the print buttons -------------------------------------------------------
+
+class PrintTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    WindowTest::SetUp();
+  }
+  // The next print dialog chooses a new PDF file.
+  QString NextTarget() {
+    const QString path = dir.filePath(QStringLiteral("job%1.pdf").arg(++jobs));
+    dialogs.printTargets.push_back(path);
+    return path;
+  }
+  void Decipher(const QString& cipher) {
+    SwitchToDecode();
+    form->VavorIn->SetText(cipher);
+    Click(form->bt_kodieren);
+    Click(form->bt_OTPCrypt);
+  }
+  void ExpectPrinted(const QString& pdf, const QStringList& rows) {
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_EQ(PageCount(pdf), 1);
+    EXPECT_EQ(PrintedRows(pdf), rows);
+    EXPECT_TRUE(dialogs.shown.empty());
+  }
+
+  QTemporaryDir dir;
+  int jobs = 0;
+};
+
+TEST_F(PrintTest, KeyPrintIsTheKeyFieldsFirstTenRows) {
+  // Empty: ten empty lines, a blank page.
+  const QString blank = NextTarget();
+  form->bt_OTPPrintClick(nullptr);
+  ExpectPrinted(blank, {});
+
+  Click(form->bt_OTPkey);
+  const QString key = form->OTPOut->Text();
+  const QString full = NextTarget();
+  Click(form->bt_OTPPrint);
+  QStringList tenByTen;
+  for (int i = 0; i < 10; ++i)
+    tenByTen += key.mid(60 * i, 60).simplified();
+  ExpectPrinted(full, tenByTen);
+
+  // A narrower field shows fewer groups a row: the printout ends with its
+  // tenth row.
+  form->OTPOut->resize(250, form->OTPOut->height());
+  ASSERT_GT(form->OTPOut->Lines().size(), 10);
+  const QString narrow = NextTarget();
+  Click(form->bt_OTPPrint);
+  const QStringList rows = ExpectedRows(*form->OTPOut);
+  ASSERT_EQ(rows.size(), 10);
+  ExpectPrinted(narrow, rows);
+  EXPECT_LT(rows.join(QLatin1Char(' ')).size(), key.simplified().size());
+  EXPECT_EQ(dialogs.printDialogs, 3);
+}
+
+struct OutputRow {
+  const char* situation;
+  std::function<void()> prepare;
+  TMemo* TForm1::*source;
+  bool blank;
+};
+
+TEST_F(PrintTest, OutputPrintTakesTheFieldTheModeNames) {
+  const OutputRow rows[] = {
+      {"encode mode: cipher text", [this] { Encipher(QStringLiteral("TREFFEN MORGEN UM 18 UHR")); },
+       &TForm1::OTPCryptOut, false},
+      {"three rows, then seven empty lines",
+       [this] {
+         form->OTPCryptOut->SetText(QStringLiteral("11111 22222 \r\n33333 44444 \r\n55555 "));
+         EXPECT_EQ(form->OTPCryptOut->Lines().size(), 3);
+       },
+       &TForm1::OTPCryptOut, false},
+      {"decode mode: decoded text",
+       [this] { Decipher(Encipher(QStringLiteral("TREFFEN 18 UHR"))); }, &TForm1::VavorDecrypt,
+       false},
+      {"switched to decode mode: the emptied, hidden decoded-text field",
+       [this] {
+         Encipher(QStringLiteral("HALLO"));
+         SwitchToDecode();
+       },
+       &TForm1::VavorDecrypt, true},
+      {"switched back to encode mode: the hidden cipher field",
+       [this] {
+         Decipher(Encipher(QStringLiteral("HALLO")));
+         SwitchToEncode();
+       },
+       &TForm1::OTPCryptOut, false},
+  };
+  for (const OutputRow& row : rows) {
+    SCOPED_TRACE(row.situation);
+    TearDown();
+    dialogs = FakeDialogs();
+    SetUp();
+    row.prepare();
+    const QString pdf = NextTarget();
+    // The mode switch disables the button; the handler acts all the same.
+    form->bt_VavorDecryptPrintClick(nullptr);
+    const TMemo& source = *(form.get()->*row.source);
+    EXPECT_EQ(source.Text().isEmpty(), row.blank);
+    ExpectPrinted(pdf, ExpectedRows(source));
+  }
+}
+
+TEST_F(PrintTest, PrintoutTakesFaceSizeAndColourFromTheFontField) {
+  // The output print uses the cipher field's font in both modes.
+  form->OTPCryptOut->setFont(QFont(QStringLiteral("Liberation Mono"), 14));
+  QPalette red = form->OTPCryptOut->palette();
+  red.setColor(QPalette::Text, Qt::red);
+  form->OTPCryptOut->setPalette(red);
+  form->VavorDecrypt->setFont(QFont(QStringLiteral("Liberation Serif"), 10));
+  const QString text = QStringLiteral("ABCDE\r\nFGHIJ");
+  form->OTPCryptOut->SetText(text);
+  form->rb_VavorDecod->setChecked(true);
+  form->VavorDecrypt->SetText(text);
+
+  const QString pdf = NextTarget();
+  form->bt_VavorDecryptPrintClick(nullptr);
+  ExpectPrinted(pdf, {"ABCDE", "FGHIJ"});
+  const QString fonts = RunTool(QStringLiteral("pdffonts"), {pdf});
+  EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationMono"))) << fonts.toStdString();
+  EXPECT_FALSE(fonts.contains(QStringLiteral("LiberationSerif"))) << fonts.toStdString();
+  const std::vector<Word> words = Words(pdf);
+  ASSERT_EQ(words.size(), 2u);
+  QPdfWriter sameDevice(dir.filePath(QStringLiteral("unused.pdf")));
+  const int height = QFontMetrics(form->OTPCryptOut->font(), &sameDevice).height();
+  EXPECT_NEAR(words[1].top - words[0].top, (height + 2) * 72.0 / sameDevice.resolution(), 0.05);
+
+  RunTool(QStringLiteral("pdftoppm"), {"-png", "-r", "50", "-singlefile", pdf, pdf});
+  const QImage page(pdf + QStringLiteral(".png"));
+  ASSERT_FALSE(page.isNull());
+  QColor darkest = Qt::white;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (qGray(page.pixel(x, y)) < qGray(darkest.rgb()))
+        darkest = page.pixelColor(x, y);
+  EXPECT_GT(darkest.red(), 200) << darkest.name().toStdString();
+  EXPECT_LT(darkest.green(), 100) << darkest.name().toStdString();
+}
+
+TEST_F(PrintTest, CancelledDialogPrintsNothing) {
+  // A cipher step that makes its own key leaves both print buttons enabled.
+  Type(form->VavorIn, QStringLiteral("HALLO"));
+  Click(form->bt_kodieren);
+  Click(form->bt_OTPCrypt);
+  for (TBitBtn* button : {form->bt_OTPPrint, form->bt_VavorDecryptPrint}) {
+    SCOPED_TRACE(button->objectName().toStdString());
+    const int before = dialogs.printDialogs;
+    Click(button);
+    EXPECT_EQ(dialogs.printDialogs, before + 1);
+  }
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PrintTest, PrinterFailureGoesToTheGeneralErrorReport) {
+  Click(form->bt_OTPkey);
+  dialogs.printTargets.push_back(QStringLiteral("/nonexistent-folder/job.pdf"));
+  Click(form->bt_OTPPrint);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0],
+            (Shown{"Error", "ZAZUZAR", QStringLiteral("Drucken nicht möglich.")}));
+}
+
+// The real print dialog, looked at while it is open and then cancelled.
+TEST(PrintDialogTest, OffersPrinterPdfFileAndCopiesButNoPageRange) {
+  bool seen = false;
+  QTimer::singleShot(0, [&seen] {
+    if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+      seen = true;
+      // No ASSERT here: the dialog must be closed below whatever happens.
+      const auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+      EXPECT_TRUE(printers && printers->findText(QStringLiteral("PDF"), Qt::MatchContains) >= 0);
+      const auto* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
+      EXPECT_TRUE(copies && !copies->isHidden());
+      EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+      EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+      if (const auto* range = dialog->findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+        EXPECT_TRUE(range->isHidden());
+      }
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) {
+        dialog->reject();
+      }
+    }
+  });
+  QtDialogs dialogs;
+  EXPECT_EQ(dialogs.ChoosePrinter(nullptr), nullptr);
+  EXPECT_TRUE(seen);
+}
+
+}  // namespace
+}  // namespace zazuzar::testing
