@@ -25,8 +25,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The shared libraries come from dpkg-shlibdeps; the platform plugins and the
-# window's font are loaded at run time, so they are named here.
+# The shared libraries come from dpkg-shlibdeps; the platform plugins, Qt's
+# German texts and the window's font are loaded at run time, so they are named
+# here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2")
 include(CPack)

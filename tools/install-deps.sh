@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config git clang-format
   # Qt 6 Widgets, PrintSupport and Test, and the platform plugins (xcb, offscreen)
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  # German texts for Qt's own dialogs
+  qt6-translations-l10n
   # the code-table picture
   libjpeg62-turbo-dev
   # tests and benchmarks

@@ -2,11 +2,13 @@
 #include <QApplication>
 
 #include "ui/Dialogs.h"
+#include "ui/GermanQt.h"
 #include "ui/Unit1.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
+  zazuzar::UseGermanQtTexts(application);
   zazuzar::QtDialogs dialogs;
   zazuzar::TForm1 Form1(dialogs);
   Form1.show();

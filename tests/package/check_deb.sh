@@ -16,7 +16,7 @@ for path in ./usr/bin/zazuzar ./usr/share/applications/zazuzar.desktop \
   grep -q " $path\$" <<<"$contents" || { echo "missing $path"; fail=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6printsupport6 libjpeg62-turbo fonts-liberation2 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6printsupport6 libjpeg62-turbo fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$package" <<<"$depends" || { echo "Depends lacks $package: $depends"; fail=1; }
 done
 dpkg-deb -x "$deb" "$out/root"
