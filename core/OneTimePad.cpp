@@ -124,6 +124,10 @@ void AppendGroup(std::string& key, std::uint32_t number) {
 ConversionError::ConversionError(std::string_view offending)
     : std::runtime_error(ConversionMessage(offending)), offending_(offending) {}
 
+std::string ConversionError::message() const {
+  return ConversionMessage(offending_);
+}
+
 std::uint32_t SecureDraw(std::uint32_t range) {
   return UniformDraw(
       [] {

@@ -34,6 +34,9 @@ class ConversionError : public std::runtime_error {
  public:
   explicit ConversionError(std::string_view offending);
   const std::string& offending() const { return offending_; }
+  // The whole message, also where the offending character is a NUL byte,
+  // which ends what() early.
+  std::string message() const;
 
  private:
   std::string offending_;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "core/OneTimePad.h"
 #include "ui/Dialogs.h"
 #include "ui/Win1252.h"
 
@@ -16,6 +17,9 @@ QString ErrorReportText(const QString& message) {
 
 QString ErrorMessage(const std::exception& error) {
   // The core's messages are Windows-1252, like everything it hands out.
+  if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
+    return FromWin1252(conversion->message());
+  }
   return FromWin1252(error.what());
 }
 

@@ -368,6 +368,20 @@ TEST_F(WindowTest, ConversionFailureIsReportedAndTheWindowGoesOn) {
   EXPECT_TRUE(form->bt_VavorDecryptSave->isEnabled());
 }
 
+TEST_F(WindowTest, ConversionFailureOnANulByteNamesIt) {
+  // A key file of binary bytes: the report names the NUL in full.
+  Type(form->VavorIn, QStringLiteral("A"));
+  Click(form->bt_kodieren);
+  Click(form->bt_OTPkey);
+  QString key = QStringLiteral("12345 ").repeated(100);
+  key[0] = QChar(0);
+  form->OTPOut->SetText(key);
+  Click(form->bt_OTPCrypt);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text,
+            QStringLiteral("'") + QChar(0) + QStringLiteral("' ist kein gültiger Integerwert."));
+}
+
 TEST_F(WindowTest, CipherTextWithLineEndDeciphersCompletely) {
   const QString cipher = Encipher(QStringLiteral("ABC"));
   SwitchToDecode();
