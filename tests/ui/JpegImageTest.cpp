@@ -125,6 +125,9 @@ struct Point {
   int y;
   Shade shade;
 };
+void PrintTo(const Point& p, std::ostream* out) {
+  *out << p.where;
+}
 
 class CodeTableColour : public testing::TestWithParam<Point> {};
 
@@ -242,6 +245,9 @@ struct OtherPicture {
   int height;
   QImage::Format format;
 };
+void PrintTo(const OtherPicture& p, std::ostream* out) {
+  *out << p.name;
+}
 
 class OtherJpeg : public testing::TestWithParam<OtherPicture> {};
 
