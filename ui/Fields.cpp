@@ -140,20 +140,6 @@ void TMemo::SetText(const QString& text) {
   settingText_ = false;
 }
 
-void TMemo::Append(const QString& text) {
-  if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
-      text_.endsWith(QLatin1Char('\r'))) {
-    SetText(text_ + text);
-    return;
-  }
-  settingText_ = true;
-  text_ += text;
-  QTextCursor cursor(document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.insertText(text);
-  settingText_ = false;
-}
-
 void TMemo::TakeUserEdit() {
   if (!settingText_) {
     // The user typed: what the field shows is the text, with Windows line ends.

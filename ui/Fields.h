@@ -52,7 +52,6 @@ class TMemo : public QTextEdit {
 
   const QString& Text() const { return text_; }
   void SetText(const QString& text);
-  void Append(const QString& text);
   void Clear() { SetText(QString()); }
   void SetReadOnly(bool readOnly);
   int MaxLength() const { return maxLength_; }
