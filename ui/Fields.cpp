@@ -12,6 +12,8 @@
 #include <QTextLayout>
 #include <QValidator>
 
+#include "ui/Win1252.h"
+
 namespace zazuzar {
 namespace {
 
@@ -36,8 +38,14 @@ bool InsertsText(const QKeyEvent* event) {
 
 QString UpperCaseInput(QString text) {
   for (QChar& ch : text) {
-    if (ch.isLower() && ch != QChar(0x00DF)) {
-      ch = ch.toUpper();
+    if (!ch.isLower() || ch == QChar(0x00DF)) {
+      continue;
+    }
+    // A letter whose capital Windows-1252 lacks (µ, ƒ) stays as it is, so
+    // that the text can still be saved and loaded byte for byte.
+    const QChar upper = ch.toUpper();
+    if (InWin1252(upper) || !InWin1252(ch)) {
+      ch = upper;
     }
   }
   return text;

@@ -56,6 +56,10 @@ QString FromWin1252(std::string_view bytes) {
   return text;
 }
 
+bool InWin1252(QChar ch) {
+  return ByteOf(ch.unicode()).has_value();
+}
+
 UnrepresentableCharacter::UnrepresentableCharacter(QString character)
     : std::runtime_error("character not representable in Windows-1252"),
       character_(std::move(character)) {}

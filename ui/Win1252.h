@@ -13,6 +13,9 @@ namespace zazuzar {
 // value, so any file read as Windows-1252 writes back byte for byte.
 QString FromWin1252(std::string_view bytes);
 
+// Whether Windows-1252 holds `ch` (every character FromWin1252 can give).
+bool InWin1252(QChar ch);
+
 // A character that Windows-1252 cannot hold.
 class UnrepresentableCharacter : public std::runtime_error {
  public:
