@@ -46,9 +46,15 @@ LoadedText ReadText(QIODevice& device, qint64 limit) {
 }
 
 LoadedText LoadText(const QString& path, qint64 limit) {
+  LoadedText failed;
+  // A pipe, socket or device is no text file: opening or reading one could
+  // wait for ever.
+  if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir()) {
+    failed.error = QStringLiteral("Keine gewöhnliche Datei (Gerät, Pipe oder Socket)");
+    return failed;
+  }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    LoadedText failed;
     failed.error = file.errorString();
     return failed;
   }

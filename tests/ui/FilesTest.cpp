@@ -1,5 +1,6 @@
 // Texts, cipher texts and keys moved between the window and real files in a
 // temporary folder, through the window's buttons and preset dialog answers.
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -202,8 +203,10 @@ TEST_F(FilesTest, LoadTakesTheTextUpToItsLimitOrCtrlZ) {
 
 TEST_F(FilesTest, UnreadableFileLeavesTheFieldAsItWas) {
   QDir(folder.path()).mkdir(QStringLiteral("ordner.txt"));
-  for (const QString& path :
-       {PathOf("ordner.txt"), PathOf("fehlt.txt"), QString("/proc/self/mem")}) {
+  // A pipe that nobody writes to: opening it would wait for ever.
+  ASSERT_EQ(mkfifo(PathOf("rohr.txt").toLocal8Bit().constData(), 0600), 0);
+  for (const QString& path : {PathOf("ordner.txt"), PathOf("fehlt.txt"), PathOf("rohr.txt"),
+                              QString("/proc/self/mem"), QString("/dev/zero")}) {
     for (Button button : {kInputLoad, kKeyLoad}) {
       SCOPED_TRACE(Utf8(path));
       Restart();
