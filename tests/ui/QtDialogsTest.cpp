@@ -1,0 +1,127 @@
+// The real dialogs and boxes, answered from a timer while they run modal: the
+// question's buttons and keys, and the file dialogs' names and memory.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "ui/Dialogs.h"
+
+namespace zazuzar::testing {
+namespace {
+
+// Runs `answer` on the modal dialog of type T as soon as it is open.
+template <typename T>
+void WhenOpen(const std::function<void(T&)>& answer) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      answer(*dialog);
+    }
+  });
+  timer->start();
+}
+
+TEST(QtDialogs, QuestionIsJaOnlyForJa) {
+  const struct {
+    const char* how;
+    std::function<void(QMessageBox&)> answer;
+    bool expected;
+  } cases[] = {
+      {"Return takes the default", [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); },
+       true},
+      {"Escape", [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, false},
+      {"the close box", [](QMessageBox& box) { box.close(); }, false},
+      {"Alt+N", [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_N, Qt::AltModifier); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    QStringList buttons;
+    QString caption;
+    WhenOpen<QMessageBox>([&](QMessageBox& box) {
+      caption = box.windowTitle();
+      for (const QAbstractButton* button : box.buttons()) {
+        buttons += button->text();
+      }
+      c.answer(box);
+    });
+    QtDialogs dialogs;
+    EXPECT_EQ(dialogs.Question(nullptr, QStringLiteral("Wollen Sie a.OTP wirklich überschreiben?")),
+              c.expected);
+    EXPECT_EQ(caption, QStringLiteral("Bestätigung"));
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+  }
+}
+
+TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothing) {
+  QTemporaryDir folder;
+  QFile old(folder.filePath(QStringLiteral("alt.OTP")));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.close();
+  const struct {
+    const char* typed;
+    const char* returned;
+  } cases[] = {
+      {"Nachricht", "Nachricht"},  // no extension added
+      {"alt.OTP", "alt.OTP"},      // an existing file: no question from the dialog
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    QString proposed;
+    WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
+      proposed = dialog.selectedFiles().value(0);
+      dialog.setDirectory(folder.path());
+      auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      ASSERT_NE(name, nullptr);
+      name->setText(QString::fromUtf8(c.typed));
+      static_cast<QDialog&>(dialog).accept();
+    });
+    QtDialogs dialogs;
+    const auto path = dialogs.SaveFileName(nullptr, QStringLiteral("05032026.OTP"),
+                                           QStringLiteral("Schlüsseldateien (*.OTP)|*.OTP"));
+    EXPECT_TRUE(proposed.endsWith(QStringLiteral("/05032026.OTP"))) << proposed.toStdString();
+    ASSERT_TRUE(path);
+    EXPECT_EQ(*path, folder.filePath(QString::fromUtf8(c.returned)));
+  }
+}
+
+TEST(QtDialogs, OpenOffersThePathChosenLastAndCancelGivesNothing) {
+  QTemporaryDir folder;
+  const QString chosen = folder.filePath(QStringLiteral("erst.OTP"));
+  QFile file(chosen);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  QtDialogs dialogs;
+  const QString filter = QStringLiteral("Schlüseldateien (*.OTP)|*.OTP");
+
+  QStringList filters;
+  WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
+    filters = dialog.nameFilters();
+    dialog.selectFile(chosen);
+    static_cast<QDialog&>(dialog).accept();
+  });
+  EXPECT_EQ(dialogs.OpenFileName(nullptr, filter), chosen);
+  EXPECT_EQ(filters, QStringList{QStringLiteral("Schlüseldateien (*.OTP)")});
+
+  QStringList offered;
+  WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
+    offered = dialog.selectedFiles();
+    dialog.reject();
+  });
+  EXPECT_EQ(dialogs.OpenFileName(nullptr, filter), std::nullopt);
+  EXPECT_EQ(offered, QStringList{chosen});
+}
+
+}  // namespace
+}  // namespace zazuzar::testing
