@@ -18,6 +18,8 @@ packages=(
   fonts-liberation2 fontconfig xvfb xauth x11-utils imagemagick
   # reading printouts back, driving the real window
   poppler-utils xdotool xclip
+  # saving onto a file system that refuses file modes
+  bindfs
   # sanitizers and fuzzing
   clang libclang-rt-14-dev
   # packaging and measuring

@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace zazuzar {
 namespace {
@@ -61,18 +64,51 @@ LoadedText LoadText(const QString& path, qint64 limit) {
   return ReadText(file, limit);
 }
 
-std::optional<QString> SaveWhole(const QString& path, const std::string& bytes) {
+std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
+                                 NewFileAccess access) {
+  const QFileInfo existing(path);
   QSaveFile file(path);
   // Writing straight into the target could leave it half written.
   file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) {
+  // Unbuffered: a buffered QSaveFile writes only inside commit(), where a full
+  // disk goes unnoticed and an empty file replaces the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     return file.errorString();
   }
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size) {
-    QString reason = file.errorString();
-    file.cancelWriting();
+  const auto fail = [&file](QString reason) {
+    file.cancelWriting();  // the temporary file goes, the old file stays
     return reason;
+  };
+  // Set the mode before a byte of the text is in the file.
+  std::optional<QFileDevice::Permissions> mode;
+  if (existing.exists()) {
+    mode = existing.permissions();
+  } else if (access == NewFileAccess::OwnerOnly) {
+    mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+  }
+  if (mode && !file.setPermissions(*mode)) {
+    return fail(file.errorString());
+  }
+  // A write may take only part of the text (a file-size limit does that
+  // without an error); the next one then says why.
+  for (std::size_t done = 0; done < bytes.size();) {
+    const qint64 written =
+        file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
+    if (written <= 0) {
+      return fail(file.errorString());
+    }
+    done += static_cast<std::size_t>(written);
+  }
+  // Some file systems (quotas, network folders) refuse the data only when it
+  // goes to the disk.
+  if (!file.flush()) {
+    return fail(file.errorString());
+  }
+  if (::fsync(file.handle()) != 0) {
+    const int error = errno;
+    if (error != EINVAL) {  // EINVAL: the file system has nothing to sync
+      return fail(qt_error_string(error));
+    }
   }
   if (!file.commit()) {
     return file.errorString();

@@ -29,10 +29,19 @@ LoadedText ReadText(QIODevice& device, qint64 limit);
 // Opens the file at `path` and reads it as ReadText does.
 LoadedText LoadText(const QString& path, qint64 limit);
 
+// Who may read a file that a save creates. A file that is replaced keeps the
+// mode it had either way.
+enum class NewFileAccess {
+  Umask,      // what the umask leaves: cipher texts are meant to travel
+  OwnerOnly,  // 0600: keys and deciphered plain texts
+};
+
 // Writes `bytes` to `path` whole, replacing the file only once everything is
-// written; on failure any old file stays as it was. Returns the system's
-// reason when the file was not saved.
-std::optional<QString> SaveWhole(const QString& path, const std::string& bytes);
+// on the disk; on any failure (full disk, quota, file-size limit, I/O error, a
+// mode that cannot be set) the old file stays byte for byte and nothing is
+// left beside it. Returns the system's reason when the file was not saved.
+std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
+                                 NewFileAccess access);
 
 // Whether a file (not a folder) exists at `path`.
 bool FileExists(const QString& path);

@@ -58,7 +58,7 @@ QString UnrepresentableMessage(const UnrepresentableCharacter& error, const QStr
 // Saves `text` at `path`, asking before an existing file is replaced; tells
 // `saved` or `declined` afterwards, and why when the system refused.
 void SaveAs(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& text,
-            const QString& saved, const QString& declined) {
+            NewFileAccess access, const QString& saved, const QString& declined) {
   const QString name = FileNameOf(path);
   std::string bytes;
   try {
@@ -73,7 +73,7 @@ void SaveAs(Dialogs& dialogs, QWidget* parent, const QString& path, const QStrin
     dialogs.Information(parent, declined);
     return;
   }
-  if (const std::optional<QString> reason = SaveWhole(path, bytes)) {
+  if (const std::optional<QString> reason = SaveWhole(path, bytes, access)) {
     dialogs.Information(parent, NotSaved(name) + QLatin1Char('\n') + *reason);
     return;
   }
@@ -104,7 +104,7 @@ void TForm1::bt_OTPSaveClick(QObject*) {
   }
   // Every key file ends with a line end, new or overwritten: the same key
   // always makes the same file.
-  SaveAs(dialogs_, this, *path, OTPOut->Text() + QStringLiteral("\r\n"),
+  SaveAs(dialogs_, this, *path, OTPOut->Text() + QStringLiteral("\r\n"), NewFileAccess::OwnerOnly,
          QStringLiteral("OTP wurde gespeichert!"), QStringLiteral("OTP wurde nicht gespeichert!"));
 }
 
@@ -119,7 +119,10 @@ void TForm1::bt_VavorDecryptSaveClick(QObject*) {
   // The mode names the field, not what the output area happens to show.
   const QString& text = encode ? OTPCryptOut->Text() : VavorDecrypt->Text();
   const QString name = FileNameOf(*path);
-  SaveAs(dialogs_, this, *path, text, name + QStringLiteral(" wurde gespeichert!"), NotSaved(name));
+  // A key and a deciphered text are for their owner's eyes only; a cipher
+  // text is meant to travel.
+  SaveAs(dialogs_, this, *path, text, encode ? NewFileAccess::Umask : NewFileAccess::OwnerOnly,
+         name + QStringLiteral(" wurde gespeichert!"), NotSaved(name));
 }
 
 QString TForm1::DateFileName(const QString& extension) {

@@ -1,11 +1,18 @@
 // Texts, cipher texts and keys moved between the window and real files in a
 // temporary folder, through the window's buttons and preset dialog answers.
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <csignal>
+#include <cstdlib>
+#include <memory>
 
 #include <functional>
 #include <string>
@@ -357,6 +364,170 @@ TEST_F(FilesTest, FailedSaveSaysWhyAndKeepsTheOldFile) {
   EXPECT_TRUE(QFileInfo(PathOf("ordner.crp")).isDir());
   EXPECT_FALSE(QFileInfo::exists(PathOf("fehlt")));
   EXPECT_EQ(Contents(QStringLiteral("/proc/self/comm")), processName);
+}
+
+// A save as the window makes it: a key file, or the output of the mode.
+struct SaveRow {
+  const char* name;
+  Button button;
+  bool decode;  // the output save of the deciphered text
+};
+constexpr SaveRow kNewKey{"neu.OTP", kKeySave, false};
+constexpr SaveRow kOldKey{"alt.OTP", kKeySave, false};
+constexpr SaveRow kNewCipher{"neu.crp", kOutputSave, false};
+constexpr SaveRow kNewPlain{"neu.txt", kOutputSave, true};
+
+class SaveFaultTest : public FilesTest {
+ protected:
+  void SaveAs(const SaveRow& row, const QString& folderPath) {
+    Restart();
+    Encipher(QStringLiteral("TREFF UM 18 UHR"));
+    Click(form->BitBtn1);  // enables the key save again
+    dialogs.questionAnswers.push_back(true);
+    dialogs.saveAnswers.push_back(QDir(folderPath).filePath(row.name));
+    if (row.decode) {
+      SwitchToDecode();
+      form->VavorDecrypt->SetText(QStringLiteral("TREFF"));
+      // The button waits for a cipher step in this mode.
+      form->bt_VavorDecryptSaveClick(form->bt_VavorDecryptSave);
+    } else {
+      Click(form.get()->*row.button);
+    }
+  }
+  // Every save fails with `reason`, leaving the folder as it was.
+  void ExpectEverySaveFails(const QString& folderPath, const QString& reason) {
+    const QString old = QDir(folderPath).filePath(kOldKey.name);
+    const QStringList before = QDir(folderPath).entryList(QDir::Files | QDir::Hidden);
+    for (const SaveRow& row : {kOldKey, kNewKey, kNewCipher}) {
+      SCOPED_TRACE(row.name);
+      SaveAs(row, folderPath);
+      EXPECT_EQ(Utf8(dialogs.shown.back().text),
+                Utf8(row.name + QStringLiteral(" wurde nicht gespeichert!\n") + reason));
+      EXPECT_EQ(Contents(old), "alter Schlüssel\r\n");
+      EXPECT_EQ(QDir(folderPath).entryList(QDir::Files | QDir::Hidden), before);
+    }
+  }
+};
+
+// A file-size limit refuses the text after the temporary file was made, as a
+// full disk or a quota does. ctest runs each test in a process of its own;
+// the limit is lifted again all the same.
+TEST_F(SaveFaultTest, WriteFailingPartWayKeepsTheOldFileAndLeavesNothing) {
+  Put(kOldKey.name, "alter Schlüssel\r\n");
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const rlimit tiny{4, saved.rlim_max};
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  ExpectEverySaveFails(folder.path(), QStringLiteral("File too large"));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, oldHandler);
+}
+
+// A real full disk: a small tmpfs, filled up. Mounting needs root.
+TEST_F(SaveFaultTest, FullDiskKeepsTheOldFileAndLeavesNothing) {
+  const QString disk = PathOf("disk");
+  QDir().mkpath(disk);
+  if (geteuid() != 0 || mount("zazuzar", disk.toUtf8().constData(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "no full disk to try: mounting a tmpfs needs root";
+  }
+  const std::shared_ptr<void> unmount(
+      nullptr, [&](void*) { umount2(disk.toUtf8().constData(), MNT_DETACH); });
+  QFile old(QDir(disk).filePath(kOldKey.name));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write(QByteArray("alter Schlüssel\r\n"));
+  old.close();
+  QFile filler(QDir(disk).filePath(QStringLiteral("voll")));
+  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+  while (filler.write(QByteArray(4096, 'x')) > 0) {
+  }
+  filler.close();
+  ExpectEverySaveFails(disk, QStringLiteral("No space left on device"));
+}
+
+// A folder the user may not write to, holding a file the user may write:
+// writing into the file in place would be possible, and is not done. Root may
+// write anywhere, so root tries it as "nobody".
+TEST_F(SaveFaultTest, ReadOnlyFolderRefusesTheSaveOfAnOrdinaryUser) {
+  const QString locked = PathOf("gesperrt");
+  QDir().mkpath(locked);
+  const QString old = QDir(locked).filePath(kOldKey.name);
+  Put(QStringLiteral("gesperrt/") + kOldKey.name, "alter Schlüssel\r\n");
+  const uid_t nobody = 65534;
+  const bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chmod(folder.path().toUtf8().constData(), 0711), 0);
+    ASSERT_EQ(chown(old.toUtf8().constData(), nobody, nobody), 0);
+    if (seteuid(nobody) != 0) {
+      GTEST_SKIP() << "cannot try it as an ordinary user: changing the user was refused";
+    }
+  } else {
+    ASSERT_EQ(chmod(locked.toUtf8().constData(), 0555), 0);
+  }
+  ExpectEverySaveFails(locked, QStringLiteral("Permission denied"));
+  if (root) {
+    ASSERT_EQ(seteuid(0), 0);
+  }
+}
+
+struct ModeRow {
+  SaveRow save;
+  int oldMode;  // 0: a new file
+  int mode;
+};
+
+// Keys and deciphered texts are for their owner only; cipher texts travel.
+TEST_F(SaveFaultTest, NewKeysAndPlainTextsAreOwnerOnlyAndReplacedFilesKeepTheirMode) {
+  const mode_t oldUmask = umask(022);
+  const ModeRow rows[] = {
+      {kNewKey, 0, 0600},
+      {kOldKey, 0640, 0640},
+      {kNewPlain, 0, 0600},
+      {kNewCipher, 0, 0644},
+  };
+  for (const ModeRow& row : rows) {
+    SCOPED_TRACE(row.save.name);
+    QFile::remove(PathOf(row.save.name));
+    if (row.oldMode) {
+      Put(row.save.name, "alt");
+      chmod(PathOf(row.save.name).toUtf8().constData(), row.oldMode);
+    }
+    SaveAs(row.save, folder.path());
+    EXPECT_EQ(Utf8(dialogs.shown.back().text).find("nicht"), std::string::npos);
+    struct stat info {};
+    ASSERT_EQ(stat(PathOf(row.save.name).toUtf8().constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, mode_t(row.mode));
+  }
+  umask(oldUmask);
+}
+
+// A file system that refuses to set modes (bindfs --chmod-deny, as some
+// network and FUSE folders do): an owner-only save cannot be promised there.
+TEST_F(SaveFaultTest, ModeThatCannotBeSetFailsTheSave) {
+  const QString source = PathOf("quelle"), mounted = PathOf("ziel");
+  QDir().mkpath(source);
+  QDir().mkpath(mounted);
+  QFile old(QDir(source).filePath(kOldKey.name));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write(QByteArray("alter Schlüssel\r\n"));
+  old.close();
+  const QString mount =
+      QStringLiteral("bindfs --chmod-deny '%1' '%2' 2>/dev/null").arg(source, mounted);
+  if (geteuid() != 0 || std::system(mount.toUtf8().constData()) != 0) {
+    GTEST_SKIP() << "no file system that refuses modes: bindfs needs root and /dev/fuse";
+  }
+  const std::shared_ptr<void> unmount(
+      nullptr, [&](void*) { umount2(mounted.toUtf8().constData(), MNT_DETACH); });
+  const QString reason = QStringLiteral("Operation not permitted");
+  for (const SaveRow& row : {kOldKey, kNewKey}) {
+    SCOPED_TRACE(row.name);
+    SaveAs(row, mounted);
+    EXPECT_TRUE(
+        dialogs.shown.back().text.endsWith(QStringLiteral(" wurde nicht gespeichert!\n") + reason))
+        << Utf8(dialogs.shown.back().text);
+    EXPECT_EQ(Contents(QDir(mounted).filePath(kOldKey.name)), "alter Schlüssel\r\n");
+    EXPECT_EQ(QDir(source).entryList(QDir::Files | QDir::Hidden), QStringList{kOldKey.name});
+  }
 }
 
 TEST_F(FilesTest, EveryWindows1252ByteRoundTripsThroughTheKeyField) {
