@@ -50,9 +50,12 @@ LoadedText ReadText(QIODevice& device, qint64 limit) {
 
 LoadedText LoadText(const QString& path, qint64 limit) {
   LoadedText failed;
-  // A pipe, socket or device is no text file: opening or reading one could
-  // wait for ever.
-  if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir()) {
+  if (const QFileInfo info(path); info.isDir()) {
+    failed.error = QStringLiteral("Ein Ordner, keine Datei");
+    return failed;
+  } else if (info.exists() && !info.isFile()) {
+    // A pipe, socket or device is no text file: opening or reading one could
+    // wait for ever.
     failed.error = QStringLiteral("Keine gewöhnliche Datei (Gerät, Pipe oder Socket)");
     return failed;
   }

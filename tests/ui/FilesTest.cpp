@@ -212,8 +212,17 @@ TEST_F(FilesTest, UnreadableFileLeavesTheFieldAsItWas) {
   QDir(folder.path()).mkdir(QStringLiteral("ordner.txt"));
   // A pipe that nobody writes to: opening it would wait for ever.
   ASSERT_EQ(mkfifo(PathOf("rohr.txt").toLocal8Bit().constData(), 0600), 0);
-  for (const QString& path : {PathOf("ordner.txt"), PathOf("fehlt.txt"), PathOf("rohr.txt"),
-                              QString("/proc/self/mem"), QString("/dev/zero")}) {
+  const struct {
+    QString path;
+    const char* reason;  // empty: any reason of the system's
+  } rows[] = {
+      {PathOf("ordner.txt"), "Ein Ordner, keine Datei"},
+      {PathOf("fehlt.txt"), "No such file or directory"},
+      {PathOf("rohr.txt"), "Keine gewöhnliche Datei (Gerät, Pipe oder Socket)"},
+      {"/proc/self/mem", ""},
+      {"/dev/zero", "Keine gewöhnliche Datei (Gerät, Pipe oder Socket)"},
+  };
+  for (const auto& [path, reason] : rows) {
     for (Button button : {kInputLoad, kKeyLoad}) {
       SCOPED_TRACE(Utf8(path));
       Restart();
@@ -226,6 +235,9 @@ TEST_F(FilesTest, UnreadableFileLeavesTheFieldAsItWas) {
       const QString prefix = QFileInfo(path).fileName() + " konnte nicht gelesen werden!\n";
       EXPECT_TRUE(dialogs.shown[0].text.startsWith(prefix)) << Utf8(dialogs.shown[0].text);
       EXPECT_GT(dialogs.shown[0].text.size(), prefix.size()) << "the system's reason follows";
+      if (*reason) {
+        EXPECT_EQ(Utf8(dialogs.shown[0].text), Utf8(prefix) + reason);
+      }
     }
   }
 }
