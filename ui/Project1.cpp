@@ -3,9 +3,11 @@
 
 #include "ui/Dialogs.h"
 #include "ui/GermanQt.h"
+#include "ui/Hardening.h"
 #include "ui/Unit1.h"
 
 int main(int argc, char* argv[]) {
+  zazuzar::HardenProcess();  // before any key or message exists
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
   zazuzar::UseGermanQtTexts(application);

@@ -1,0 +1,26 @@
+// What the program does to itself before it holds any secret.
+#pragma once
+
+namespace zazuzar {
+
+// Whether a sanitizer is built in: LeakSanitizer cannot look at a process
+// that is not dumpable, so such builds leave the hardening out.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitizerBuild = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+inline constexpr bool kSanitizerBuild = true;
+#else
+inline constexpr bool kSanitizerBuild = false;
+#endif
+#else
+inline constexpr bool kSanitizerBuild = false;
+#endif
+
+// Keeps keys and messages out of core dumps and away from other processes of
+// the same user: the core limit goes to 0 (soft and hard) and the process is
+// marked not dumpable, which also bars debuggers and /proc/<pid>/mem. Call it
+// first thing in main. Returns false where it could not be done.
+bool HardenProcess();
+
+}  // namespace zazuzar
