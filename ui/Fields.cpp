@@ -206,6 +206,10 @@ QMimeData* TMemo::createMimeDataFromSelection() const {
   // with U+2029; no HTML goes along.
   auto* data = new QMimeData;
   data->setText(ClipboardText(textCursor().selectedText()));
+  if (secret_) {
+    // Honoured by KDE's Klipper, GNOME's clipboard managers and most others.
+    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+  }
   return data;
 }
 

@@ -65,6 +65,10 @@ class TMemo : public QTextEdit {
   // Text as it goes to the clipboard: every line break becomes CR LF.
   static QString ClipboardText(const QString& text);
 
+  // A secret field's copies carry a hint that keeps them out of clipboard
+  // managers' histories.
+  void SetSecret(bool secret) { secret_ = secret; }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
@@ -77,6 +81,7 @@ class TMemo : public QTextEdit {
 
   QString text_;
   bool settingText_ = false;
+  bool secret_ = false;
   int maxLength_ = 0;  // 0: no limit
 };
 

@@ -102,10 +102,13 @@ void TForm1::CreateControls() {
   OTPOut = Memo("OTPOut", page, {8, 328, 345, 153});
   OTPOut->SetMaxLength(600);
   OTPOut->setContextMenuPolicy(Qt::NoContextMenu);
+  OTPOut->SetSecret(true);  // the key
   OTPCryptOut = Memo("OTPCryptOut", page, {8, 528, 361, 225});
   fuenfergruppenOut = Memo("fuenfergruppenOut", page, {8, 161, 361, 112});
   fuenfergruppenOut->setContextMenuPolicy(Qt::NoContextMenu);
+  fuenfergruppenOut->SetSecret(true);  // the plain text in code groups
   VavorDecrypt = Memo("VavorDecrypt", page, {8, 528, 361, 227});
+  VavorDecrypt->SetSecret(true);  // the deciphered plain text
   VavorDecrypt->hide();
 
   bt_OTPPrint = GlyphButton("bt_OTPPrint", "printer", Side::Right, page, {368, 432, 105, 25},

@@ -102,6 +102,9 @@ click $bt_OTPCrypt
 cipher=$(copy_output) || fail "the cipher text never reached the clipboard"
 echo "cipher text: $cipher"
 [[ $cipher =~ ^([0-9]{5}\ )+[0-9]{0,5}$ ]] || fail "no cipher text on the clipboard"
+targets() { xclip -o -selection clipboard -t TARGETS 2>/dev/null || true; }
+# The cipher text may stay in clipboard histories; the decoded text may not.
+targets | grep -qx x-kde-passwordManagerHint && fail "the cipher text is marked secret"
 
 # Decode mode: paste the cipher text, decode, decipher, copy the decoded text.
 click $rb_VavorDecod
@@ -111,4 +114,5 @@ click $bt_OTPCrypt
 decoded=$(copy_output) || fail "the decoded text never reached the clipboard"
 echo "decoded text: $decoded"
 [[ $decoded == "$expected" ]] || fail "expected $expected"
+targets | grep -qx x-kde-passwordManagerHint || fail "the decoded text is not marked secret: $(targets)"
 echo "end-to-end: the message came back whole"

@@ -121,20 +121,22 @@ struct CopyRow {
   int preselect;     // characters selected before the copy
   QString clip;      // the clipboard afterwards
   QString selected;  // the field's selection afterwards
+  bool secret;       // marked to stay out of clipboard histories
 };
 
 TEST_F(ClipboardTest, CopyTakesTheWholeTextOfTheOutputField) {
   const QString cipher = QStringLiteral("12345 67890 13579 ");
   const QChar paragraph = QChar::ParagraphSeparator;
   const CopyRow rows[] = {
-      {"cipher field: whole text, selection kept", &TForm1::OTPCryptOut, cipher, 3, cipher, "123"},
-      {"empty cipher field: empty text", &TForm1::OTPCryptOut, "", 0, "", ""},
+      {"cipher field: whole text, selection kept", &TForm1::OTPCryptOut, cipher, 3, cipher, "123",
+       false},
+      {"empty cipher field: empty text", &TForm1::OTPCryptOut, "", 0, "", "", false},
       {"decoded text: whole text, left selected", &TForm1::VavorDecrypt, "TREFFEN18UHR", 2,
-       "TREFFEN18UHR", "TREFFEN18UHR"},
+       "TREFFEN18UHR", "TREFFEN18UHR", true},
       {"decoded text with a line break: CR LF", &TForm1::VavorDecrypt, "AB\nCD", 0, "AB\r\nCD",
-       QString("AB") + paragraph + "CD"},
+       QString("AB") + paragraph + "CD", true},
       {"empty decoded text: nothing selected, clipboard kept", &TForm1::VavorDecrypt, "", 0,
-       kBefore, ""},
+       kBefore, "", false},
   };
   for (const CopyRow& row : rows) {
     SCOPED_TRACE(row.situation);
@@ -155,7 +157,12 @@ TEST_F(ClipboardTest, CopyTakesTheWholeTextOfTheOutputField) {
     EXPECT_EQ(Clipboard()->text(), row.clip);
     EXPECT_EQ(field->textCursor().selectedText(), row.selected);
     if (row.clip != kBefore) {
-      EXPECT_EQ(Clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+      const QMimeData* data = Clipboard()->mimeData();
+      const QString hint = QStringLiteral("x-kde-passwordManagerHint");
+      const QStringList formats =
+          row.secret ? QStringList{QStringLiteral("text/plain"), hint} : QStringList{"text/plain"};
+      EXPECT_EQ(data->formats(), formats);
+      EXPECT_EQ(data->data(hint), row.secret ? "secret" : "");
     }
   }
   EXPECT_TRUE(dialogs.shown.empty());
