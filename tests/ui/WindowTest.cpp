@@ -207,9 +207,7 @@ TEST_F(WindowTest, EnabledStatesFollowEachAction) {
   };
   for (const EnabledRow& row : rows) {
     SCOPED_TRACE(row.action);
-    TearDown();
-    dialogs.shown.clear();
-    SetUp();
+    Restart();
     row.run(*this, *form);
     EXPECT_EQ(form->bt_OTPCrypt->isEnabled(), row.crypt);
     EXPECT_EQ(form->bt_OTPSave->isEnabled(), row.keyButtons);
@@ -307,9 +305,7 @@ TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
   };
   for (const RefusalRow& row : rows) {
     SCOPED_TRACE(row.situation);
-    TearDown();
-    dialogs.shown.clear();
-    SetUp();
+    Restart();
     if (row.decode)
       SwitchToDecode();
     if (row.key)
