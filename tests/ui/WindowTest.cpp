@@ -7,6 +7,7 @@
 
 #include "core/OneTimePad.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/ErrorReport.h"
 
 namespace zazuzar::testing {
 namespace {
@@ -404,6 +405,19 @@ TEST_F(WindowTest, ConversionFailureIsReportedAndTheWindowGoesOn) {
   EXPECT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(form->OTPCryptOut->Text().size(), 12);
   EXPECT_TRUE(form->bt_VavorDecryptSave->isEnabled());
+}
+
+TEST(ErrorReportText, AddsAFullStopAfterACharacterAboveIt) {
+  const struct {
+    const char* message;
+    const char* shown;
+  } cases[] = {
+      {"Ende.", "Ende."},    {"Halt!", "Halt!"}, {"Wo?", "Wo?."}, {"Fehler", "Fehler."},
+      {"Code 7", "Code 7."}, {"Ende ", "Ende "}, {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ErrorReportText(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown));
+  }
 }
 
 TEST_F(WindowTest, ConversionFailureOnANulByteNamesIt) {
