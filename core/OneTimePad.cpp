@@ -95,11 +95,7 @@ class RandomWords {
 
 // A value from 0 to range - 1 without modulo bias: words below 2^32 mod range
 // would make the low values more likely and are drawn again.
-template <typename NextWord>
-std::uint32_t UniformDraw(NextWord&& nextWord, std::uint32_t range) {
-  if (range == 0) {
-    throw std::invalid_argument("SecureDraw: range 0");
-  }
+std::uint32_t UniformDraw(const std::function<std::uint32_t()>& nextWord, std::uint32_t range) {
   const std::uint32_t reject = static_cast<std::uint32_t>(-range) % range;
   for (;;) {
     const std::uint32_t word = nextWord();
@@ -128,25 +124,12 @@ std::string ConversionError::message() const {
   return ConversionMessage(offending_);
 }
 
-std::uint32_t SecureDraw(std::uint32_t range) {
-  return UniformDraw(
-      [] {
-        std::uint32_t word;
-        FillRandom(&word, sizeof(word));
-        return word;
-      },
-      range);
-}
-
-std::string GenerateKey(const std::function<std::uint32_t(std::uint32_t)>& draw) {
+std::string GenerateKey(const std::function<std::uint32_t()>& nextWord) {
   std::bitset<kFreeTableSize> used;
   std::string key;
   key.reserve(kKeyLength);
   for (std::size_t groups = 0; groups < kKeyGroups;) {
-    const std::uint32_t number = draw(kKeyRange);
-    if (number >= kKeyRange) {
-      throw std::out_of_range("GenerateKey: drawn number out of range");
-    }
+    const std::uint32_t number = UniformDraw(nextWord, kKeyRange);
     if (used[number]) {
       continue;
     }
@@ -159,9 +142,7 @@ std::string GenerateKey(const std::function<std::uint32_t(std::uint32_t)>& draw)
 
 std::string GenerateKey() {
   RandomWords words;
-  return GenerateKey([&words](std::uint32_t range) {
-    return UniformDraw([&words] { return words.Next(); }, range);
-  });
+  return GenerateKey([&words] { return words.Next(); });
 }
 
 Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction,

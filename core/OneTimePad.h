@@ -45,13 +45,10 @@ class ConversionError : public std::runtime_error {
 // A new key text from the operating system's cryptographic random source.
 std::string GenerateKey();
 
-// The same algorithm with an injected source: draw(range) returns a value from
-// 0 to range - 1. A number already used in this key is drawn again.
-std::string GenerateKey(const std::function<std::uint32_t(std::uint32_t)>& draw);
-
-// A uniformly distributed value from 0 to range - 1 (range > 0) from the
-// operating system's cryptographic random source, without modulo bias.
-std::uint32_t SecureDraw(std::uint32_t range);
+// The same from another source of uniformly distributed 32-bit words. Each
+// number is drawn without modulo bias: a word below 2^32 mod 99999 is dropped
+// and the next one taken. A number already used in this key is drawn again.
+std::string GenerateKey(const std::function<std::uint32_t()>& nextWord);
 
 // Adds (Encipher) or subtracts (Decipher) the key digits modulo 10, position by
 // position, over the first 600 characters of the group text. A run of blanks,

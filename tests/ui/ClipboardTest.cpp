@@ -95,8 +95,7 @@ TEST_F(ClipboardTest, PasteKeepsTheInputFieldsRules) {
   };
   for (const PasteRow& row : rows) {
     SCOPED_TRACE(row.situation);
-    TearDown();
-    SetUp();
+    Restart();
     if (row.decode)
       SwitchToDecode();
     form->VavorIn->SetText(row.before);
@@ -140,8 +139,7 @@ TEST_F(ClipboardTest, CopyTakesTheWholeTextOfTheOutputField) {
   };
   for (const CopyRow& row : rows) {
     SCOPED_TRACE(row.situation);
-    TearDown();
-    SetUp();
+    Restart();
     TMemo* field = form.get()->*row.field;
     // The output area shows the field on which the menu opens.
     form->OTPCryptOut->setVisible(field == form->OTPCryptOut);

@@ -42,12 +42,6 @@ class FilesTest : public WindowTest {
     ASSERT_TRUE(folder.isValid());
     WindowTest::SetUp();
   }
-  // A fresh window with fresh dialogs; the folder stays.
-  void Restart() {
-    form.reset();
-    dialogs = FakeDialogs();
-    WindowTest::SetUp();
-  }
 
   QString PathOf(const QString& name) const { return folder.filePath(name); }
   QString Put(const QString& name, const QByteArray& bytes) const {

@@ -323,9 +323,7 @@ TEST_F(PrintTest, OutputPrintTakesTheFieldTheModeNames) {
   };
   for (const OutputRow& row : rows) {
     SCOPED_TRACE(row.situation);
-    TearDown();
-    dialogs = FakeDialogs();
-    SetUp();
+    Restart();
     row.prepare();
     const QString pdf = NextTarget();
     // The mode switch disables the button; the handler acts all the same.

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,11 +15,14 @@
 #include <functional>
 
 #include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
 
 namespace zazuzar::testing {
 namespace {
 
-// Runs `answer` on the modal dialog of type T as soon as it is open.
+// Runs `answer` on the modal dialog of type T as soon as it is open. An
+// answer must not ASSERT: a dialog it leaves open is closed here as a
+// failure, so that the test goes on instead of waiting for ever.
 template <typename T>
 void WhenOpen(const std::function<void(T&)>& answer) {
   auto* timer = new QTimer;
@@ -28,6 +32,13 @@ void WhenOpen(const std::function<void(T&)>& answer) {
       timer->stop();
       timer->deleteLater();
       answer(*dialog);
+      // A button's shortcut clicks it only after a short delay.
+      QTimer::singleShot(2000, [left = QPointer<T>(dialog)] {
+        if (left && left->isVisible()) {
+          ADD_FAILURE() << "the answer left the dialog open";
+          left->reject();
+        }
+      });
     }
   });
   timer->start();
@@ -64,6 +75,46 @@ TEST(QtDialogs, QuestionIsJaOnlyForJa) {
   }
 }
 
+TEST(QtDialogs, BoxesCarryTheirCaptionIconAndOneOK) {
+  const struct {
+    const char* box;
+    std::function<void(QtDialogs&)> show;
+    const char* caption;
+    QMessageBox::Icon icon;
+    const char* text;
+  } cases[] = {
+      {"information",
+       [](QtDialogs& dialogs) { dialogs.Information(nullptr, QStringLiteral("Text eingeben!")); },
+       "Information", QMessageBox::Information, "Text eingeben!"},
+      {"general error report",
+       [](QtDialogs& dialogs) {
+         RunGuarded(dialogs, nullptr, [] { throw std::runtime_error("Drucken nicht m\xF6glich"); });
+       },
+       "ZAZUZAR", QMessageBox::Critical, "Drucken nicht möglich."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.box);
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    WhenOpen<QMessageBox>([&](QMessageBox& box) {
+      caption = box.windowTitle();
+      text = box.text();
+      icon = box.icon();
+      for (const QAbstractButton* button : box.buttons()) {
+        buttons += button->text();
+      }
+      QTest::keyClick(&box, Qt::Key_Return);
+    });
+    QtDialogs dialogs;
+    c.show(dialogs);
+    EXPECT_EQ(caption, QString::fromUtf8(c.caption));
+    EXPECT_EQ(text, QString::fromUtf8(c.text));
+    EXPECT_EQ(icon, c.icon);
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("OK")});
+  }
+}
+
 TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothing) {
   QTemporaryDir folder;
   QFile old(folder.filePath(QStringLiteral("alt.OTP")));
@@ -82,10 +133,10 @@ TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothing) {
     WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
       proposed = dialog.selectedFiles().value(0);
       dialog.setDirectory(folder.path());
-      auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-      ASSERT_NE(name, nullptr);
-      name->setText(QString::fromUtf8(c.typed));
-      static_cast<QDialog&>(dialog).accept();
+      if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        name->setText(QString::fromUtf8(c.typed));
+        static_cast<QDialog&>(dialog).accept();
+      }
     });
     QtDialogs dialogs;
     const auto path = dialogs.SaveFileName(nullptr, QStringLiteral("05032026.OTP"),

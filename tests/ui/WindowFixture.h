@@ -26,6 +26,13 @@ class WindowTest : public ::testing::Test {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   }
+  // A fresh window with fresh dialogs, as the test began: for the next row of
+  // a table. What the fixture keeps beside them (a folder) stays.
+  void Restart() {
+    form.reset();
+    dialogs = FakeDialogs();
+    SetUp();
+  }
 
   static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
   // Real key events, one a character (QTest::keyClicks knows ASCII only).

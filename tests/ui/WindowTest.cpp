@@ -7,6 +7,7 @@
 
 #include "core/OneTimePad.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/ErrorReport.h"
 
 namespace zazuzar::testing {
 namespace {
@@ -156,11 +157,13 @@ TEST_F(WindowTest, OnlyTheCodeStepSwapsTheOutputArea) {
 }
 
 // One row per action: the enabled states of bt_OTPCrypt, the key buttons and
-// the output buttons afterwards, and whether the key field is read-only.
+// the output buttons afterwards, whether the key field is read-only, and the
+// one box shown, if any.
 struct EnabledRow {
   const char* action;
   std::function<void(WindowTest&, TForm1&)> run;
   bool crypt, keyButtons, outputButtons, keyReadOnly;
+  const char* message = nullptr;
 };
 
 TEST_F(WindowTest, EnabledStatesFollowEachAction) {
@@ -176,7 +179,16 @@ TEST_F(WindowTest, EnabledStatesFollowEachAction) {
        },
        true, false, false, true},
       {"code step, empty input", [](WindowTest&, TForm1& f) { Click(f.bt_kodieren); }, false, false,
-       false, true},
+       false, true, "Text eingeben!"},
+      {"code step, input emptied after enciphering",
+       [&](WindowTest&, TForm1& f) {
+         type(f, "ABC");
+         Click(f.bt_kodieren);
+         Click(f.bt_OTPCrypt);
+         f.VavorIn->SetText(QString());
+         Click(f.bt_kodieren);
+       },
+       false, true, false, true, "Text eingeben!"},
       {"key generation", [](WindowTest&, TForm1& f) { Click(f.bt_OTPkey); }, false, true, false,
        true},
       {"key editing", [](WindowTest&, TForm1& f) { Click(f.BitBtn1); }, false, true, false, false},
@@ -207,9 +219,7 @@ TEST_F(WindowTest, EnabledStatesFollowEachAction) {
   };
   for (const EnabledRow& row : rows) {
     SCOPED_TRACE(row.action);
-    TearDown();
-    dialogs.shown.clear();
-    SetUp();
+    Restart();
     row.run(*this, *form);
     EXPECT_EQ(form->bt_OTPCrypt->isEnabled(), row.crypt);
     EXPECT_EQ(form->bt_OTPSave->isEnabled(), row.keyButtons);
@@ -217,6 +227,11 @@ TEST_F(WindowTest, EnabledStatesFollowEachAction) {
     EXPECT_EQ(form->bt_VavorDecryptSave->isEnabled(), row.outputButtons);
     EXPECT_EQ(form->bt_VavorDecryptPrint->isEnabled(), row.outputButtons);
     EXPECT_EQ(form->OTPOut->isReadOnly(), row.keyReadOnly);
+    QStringList boxes;
+    for (const Shown& box : dialogs.shown)
+      boxes += box.kind + QStringLiteral(": ") + box.text;
+    EXPECT_EQ(boxes, row.message ? QStringList{"Information: " + QString::fromUtf8(row.message)}
+                                 : QStringList());
   }
 }
 
@@ -269,10 +284,28 @@ TEST_F(WindowTest, OutputFieldsAreReadOnlyForTheUser) {
     Type(memo, QStringLiteral("99"));
     EXPECT_EQ(memo->Text(), before) << memo->objectName().toStdString();
   }
+  // Once unlocked, the key field takes 600 characters at most, a line end
+  // counting as the two of CR LF.
   Click(form->BitBtn1);
-  form->OTPOut->moveCursor(QTextCursor::End);
-  Type(form->OTPOut, QStringLiteral("1"));
-  EXPECT_EQ(form->OTPOut->Text().size(), 600) << "the key field takes 600 characters at most";
+  const struct {
+    int length;
+    Qt::Key key;
+    const char* added;
+  } edits[] = {
+      {600, Qt::Key_1, ""},
+      {599, Qt::Key_1, "1"},
+      {599, Qt::Key_Return, ""},
+      {598, Qt::Key_Return, "\r\n"},
+  };
+  for (const auto& edit : edits) {
+    const QString before(edit.length, QLatin1Char('5'));
+    form->OTPOut->SetText(before);
+    form->OTPOut->moveCursor(QTextCursor::End);
+    QTest::keyClick(form->OTPOut, edit.key);
+    // The end of the text, where the key went.
+    EXPECT_EQ(form->OTPOut->Text().mid(590), (before + QLatin1String(edit.added)).mid(590))
+        << edit.length << " characters, " << QKeySequence(edit.key).toString().toStdString();
+  }
 }
 
 TEST_F(WindowTest, KeyFieldShowsTenGroupsOnEachOfTenLines) {
@@ -292,6 +325,7 @@ struct RefusalRow {
   const char* key;  // text put into the key field; nullptr: none
   const char* input;
   const char* message;
+  bool afterAMessage = false;  // a first message deciphered before
 };
 
 TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
@@ -304,12 +338,21 @@ TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
        "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
       {"encode, short key", false, shortKey.c_str(), "ABC",
        "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
+      {"decode, short key, after a message", true, shortKey.c_str(), "12345 ",
+       "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!", true},
   };
   for (const RefusalRow& row : rows) {
     SCOPED_TRACE(row.situation);
-    TearDown();
-    dialogs.shown.clear();
-    SetUp();
+    Restart();
+    if (row.afterAMessage) {
+      const QString cipher = Encipher(QStringLiteral("HALLO"));
+      SwitchToDecode();
+      Type(form->VavorIn, cipher);
+      Click(form->bt_kodieren);
+      Click(form->bt_OTPCrypt);
+      ASSERT_EQ(form->VavorDecrypt->Text(), QStringLiteral("HALLO"));
+      form->VavorIn->SetText(QString());
+    }
     if (row.decode)
       SwitchToDecode();
     if (row.key)
@@ -317,21 +360,17 @@ TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
     form->OTPCryptOut->SetText(QStringLiteral("before"));
     Type(form->VavorIn, QString::fromUtf8(row.input));
     Click(form->bt_kodieren);
+    EXPECT_TRUE(form->VavorDecrypt->Text().isEmpty());
     ASSERT_TRUE(form->bt_OTPCrypt->isEnabled());
+    const bool outputButtons = form->bt_VavorDecryptSave->isEnabled();
     Click(form->bt_OTPCrypt);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8(row.message));
     EXPECT_EQ(form->OTPCryptOut->Text(), QStringLiteral("before"));
     EXPECT_EQ(form->OTPOut->Text(), row.key ? QString::fromLatin1(row.key) : QString());
-    EXPECT_FALSE(form->bt_VavorDecryptSave->isEnabled());
+    EXPECT_TRUE(form->VavorDecrypt->Text().isEmpty());
+    EXPECT_EQ(form->bt_VavorDecryptSave->isEnabled(), outputButtons);
   }
-}
-
-TEST_F(WindowTest, EmptyInputAsksForText) {
-  Click(form->bt_kodieren);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0], (Shown{"Information", "Information", "Text eingeben!"}));
-  EXPECT_FALSE(form->bt_OTPCrypt->isEnabled());
 }
 
 TEST_F(WindowTest, LongCodeIsCutWithAMessage) {
@@ -366,6 +405,19 @@ TEST_F(WindowTest, ConversionFailureIsReportedAndTheWindowGoesOn) {
   EXPECT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(form->OTPCryptOut->Text().size(), 12);
   EXPECT_TRUE(form->bt_VavorDecryptSave->isEnabled());
+}
+
+TEST(ErrorReportText, AddsAFullStopAfterACharacterAboveIt) {
+  const struct {
+    const char* message;
+    const char* shown;
+  } cases[] = {
+      {"Ende.", "Ende."},    {"Halt!", "Halt!"}, {"Wo?", "Wo?."}, {"Fehler", "Fehler."},
+      {"Code 7", "Code 7."}, {"Ende ", "Ende "}, {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ErrorReportText(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown));
+  }
 }
 
 TEST_F(WindowTest, ConversionFailureOnANulByteNamesIt) {
