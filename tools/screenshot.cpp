@@ -123,7 +123,9 @@ bool Exchange(const QDir& folder) {
           .groupText;
   const QString handCipherFile = files.filePath(QStringLiteral("hand.crp"));
   const QString handKeyFile = files.filePath(QStringLiteral("hand.OTP"));
-  if (zazuzar::SaveWhole(handCipherFile, cipher) || zazuzar::SaveWhole(handKeyFile, key + "\r\n")) {
+  using zazuzar::NewFileAccess;
+  if (zazuzar::SaveWhole(handCipherFile, cipher, NewFileAccess::Umask) ||
+      zazuzar::SaveWhole(handKeyFile, key + "\r\n", NewFileAccess::OwnerOnly)) {
     QTextStream(stderr) << "cannot write the hand-made message\n";
     return false;
   }
