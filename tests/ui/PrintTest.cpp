@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -394,6 +395,49 @@ TEST_F(PrintTest, PrinterFailureGoesToTheGeneralErrorReport) {
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0],
             (Shown{"Error", "ZAZUZAR", QStringLiteral("Drucken nicht möglich.")}));
+}
+
+// --- the printer the dialog chooses ----------------------------------------
+
+// A shown window with a generated key, whose print dialog answers with what
+// `choose` gives.
+class ChosenPrinterTest : public ::testing::Test {
+ protected:
+  struct ChoosingDialogs : FakeDialogs {
+    std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget*) override { return choose(); }
+    std::function<std::unique_ptr<QPagedPaintDevice>()> choose;
+  };
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    form = std::make_unique<TForm1>(dialogs);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->OTPErzeugeClick(nullptr);
+    keyRows = ExpectedRows(*form->OTPOut);
+    ASSERT_EQ(keyRows.size(), 10);
+  }
+
+  QTemporaryDir dir;
+  ChoosingDialogs dialogs;
+  std::unique_ptr<TForm1> form;
+  QStringList keyRows;
+};
+
+TEST_F(ChosenPrinterTest, PrinterWithoutCopiesOfItsOwnGetsEachCopyOnAPage) {
+  const QString pdf = dir.filePath(QStringLiteral("copies.pdf"));
+  dialogs.choose = [&pdf] {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    printer->setCopyCount(3);
+    EXPECT_FALSE(printer->supportsMultipleCopies());
+    return printer;
+  };
+  form->bt_OTPPrintClick(nullptr);
+  ASSERT_EQ(PageCount(pdf), 3);
+  for (int page = 1; page <= 3; ++page)
+    EXPECT_EQ(PrintedRows(pdf, page), keyRows) << "page " << page;
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 // The real print dialog, looked at while it is open and then cancelled.
