@@ -440,6 +440,44 @@ TEST_F(ChosenPrinterTest, PrinterWithoutCopiesOfItsOwnGetsEachCopyOnAPage) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// The real print dialog, accepted as it opens, sends the key to the default
+// queue of a private CUPS scheduler. tests/print/cups_queue.sh starts one,
+// whose backend writes each job into the folder ZAZUZAR_CUPS_JOBS names, and
+// runs this test.
+TEST_F(ChosenPrinterTest, KeyReachesTheDefaultCupsQueueAsAPdfOfItsTenRows) {
+  const QString jobs = qEnvironmentVariable("ZAZUZAR_CUPS_JOBS");
+  if (jobs.isEmpty()) {
+    GTEST_SKIP() << "runs on the private CUPS scheduler of tests/print/cups_queue.sh";
+  }
+  dialogs.choose = [] {
+    QTimer::singleShot(0, [] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) {
+          qobject_cast<QPrintDialog*>(dialog) ? dialog->accept() : dialog->reject();
+        }
+      }
+    });
+    auto printer = QtDialogs().ChoosePrinter(nullptr);
+    const auto* chosen = dynamic_cast<QPrinter*>(printer.get());
+    EXPECT_TRUE(chosen && chosen->outputFormat() == QPrinter::NativeFormat &&
+                chosen->supportsMultipleCopies());
+    return printer;
+  };
+  form->bt_OTPPrintClick(nullptr);
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  QStringList arrived;
+  for (int wait = 0; wait < 300 && arrived.isEmpty(); ++wait) {
+    QTest::qWait(100);
+    arrived = QDir(jobs).entryList({QStringLiteral("job-*")}, QDir::Files);
+  }
+  ASSERT_EQ(arrived.size(), 1) << "no job within 30 s";
+  QFile job(QDir(jobs).filePath(arrived[0]));
+  ASSERT_TRUE(job.open(QIODevice::ReadOnly));
+  EXPECT_EQ(job.read(5), "%PDF-");
+  EXPECT_EQ(PrintedRows(job.fileName()), keyRows);
+}
+
 // The real print dialog, looked at while it is open and then cancelled.
 TEST(PrintDialogTest, OffersPrinterPdfFileAndCopiesButNoPageRange) {
   bool seen = false;
