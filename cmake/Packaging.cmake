@@ -1,5 +1,6 @@
 # Installation in the freedesktop places, and a Debian package through CPack.
 include(GNUInstallDirs)
+set(zazuzar_maintainer "Zazuzar developers <dev@zazuzar.invalid>")
 
 if(ZAZUZAR_BUILD_UI)
   install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -10,16 +11,43 @@ if(ZAZUZAR_BUILD_UI)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME zazuzar.png)
   endforeach()
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.zazuzar.zazuzar.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The manual pages and the changelog (CHANGELOG.md in the Debian changelog
+  # format) go in compressed, without a time stamp in the gzip header; they
+  # are made with the program.
+  set(made ${PROJECT_BINARY_DIR}/packaging)
+  set(man ${PROJECT_SOURCE_DIR}/packaging/man)
+  add_custom_command(
+    OUTPUT ${made}/man1/zazuzar.1.gz ${made}/de/man1/zazuzar.1.gz ${made}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${made}/man1 ${made}/de/man1
+    COMMAND ${CMAKE_COMMAND} -E copy ${man}/zazuzar.1 ${made}/man1/zazuzar.1
+    COMMAND ${CMAKE_COMMAND} -E copy ${man}/de/zazuzar.1 ${made}/de/man1/zazuzar.1
+    COMMAND bash ${PROJECT_SOURCE_DIR}/packaging/debian-changelog.sh zazuzar
+            ${zazuzar_maintainer} ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${made}/changelog
+    COMMAND gzip -9nf ${made}/man1/zazuzar.1 ${made}/de/man1/zazuzar.1 ${made}/changelog
+    DEPENDS ${man}/zazuzar.1 ${man}/de/zazuzar.1 ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+            ${PROJECT_SOURCE_DIR}/packaging/debian-changelog.sh
+    VERBATIM)
+  add_custom_target(zazuzar_docs ALL DEPENDS ${made}/man1/zazuzar.1.gz)
+  add_dependencies(zazuzar zazuzar_docs)
+  install(FILES ${made}/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${made}/de/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+  install(FILES ${made}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar)
 endif()
 
 set(CPACK_PACKAGE_NAME zazuzar)
 set(CPACK_PACKAGE_VENDOR "Zazuzar")
-set(CPACK_PACKAGE_CONTACT "Zazuzar developers <dev@zazuzar.invalid>")
+set(CPACK_PACKAGE_CONTACT ${zazuzar_maintainer})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "One-time-pad cipher procedure, worked by hand")
+# Lines of at most 80 characters; CPack indents each by one blank.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Zazuzar works a manual one-time-pad cipher procedure: a code table turns a plain text into \
-digits, a key of 100 random five-digit groups enciphers them, and the decoder reads them back, \
-code-book words included. German interface.")
+    "Zazuzar works a manual one-time-pad cipher procedure: a code table turns a
+plain text into digits, a key of 100 random five-digit groups enciphers them,
+and the decoder reads them back, code-book words included. German interface.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY zazuzar)
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)

@@ -22,8 +22,10 @@ packages=(
   bindfs
   # sanitizers and fuzzing
   clang libclang-rt-14-dev
-  # packaging and measuring
-  dpkg-dev file hyperfine
+  # packaging and its checks, and measuring
+  dpkg-dev file lintian appstream desktop-file-utils hyperfine
+  # a private print scheduler for the printing test
+  cups cups-client
 )
 
 missing=()

@@ -117,6 +117,9 @@ void PrinterText::EndLine() {
 }
 
 void PrinterText::NewPage() {
+  if (!printing_) {
+    throw std::logic_error(kNotPrinting);
+  }
   if (!device_.newPage()) {
     throw std::runtime_error(kPrintingImpossible);
   }

@@ -37,6 +37,9 @@ class PrinterText {
     Write(text);
     EndLine();
   }
+  // Goes on at the top left of a new page. Throws std::runtime_error when the
+  // printer refuses the page.
+  void NewPage();
   // Ends the document, which sends the pages to the printer.
   void EndDoc();
 
@@ -46,7 +49,6 @@ class PrinterText {
   QPoint Position() const { return {x_, y_}; }
 
  private:
-  void NewPage();
   int FittingLength(const QString& text, int room) const;
 
   QPagedPaintDevice& device_;

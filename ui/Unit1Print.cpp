@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
+#include <QPrinter>
 #include <functional>
 #include <memory>
 
@@ -16,17 +17,26 @@ constexpr int kPrintedLines = 10;
 
 // One print job on the printer the user chooses: lines 0 to 9 as `lineAt`
 // gives them, in the font of `fontField`. A cancelled dialog prints nothing.
+// A printer that cannot make the copies asked for itself (Qt's PDF printer)
+// gets the lines once per copy, each copy on a page of its own.
 void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField,
                    const std::function<QString(int)>& lineAt) {
   const std::unique_ptr<QPagedPaintDevice> device = dialogs.ChoosePrinter(parent);
   if (!device) {
     return;
   }
+  const auto* chosen = dynamic_cast<const QPrinter*>(device.get());
+  const int copies = chosen && !chosen->supportsMultipleCopies() ? chosen->copyCount() : 1;
   PrinterText printer(*device);
   printer.BeginDoc();
   printer.SetFont(fontField.font(), fontField.palette().color(QPalette::Text));
-  for (int i = 0; i < kPrintedLines; ++i) {
-    printer.WriteLine(lineAt(i));
+  for (int copy = 0; copy < copies; ++copy) {
+    if (copy > 0) {
+      printer.NewPage();
+    }
+    for (int i = 0; i < kPrintedLines; ++i) {
+      printer.WriteLine(lineAt(i));
+    }
   }
   printer.EndDoc();
 }

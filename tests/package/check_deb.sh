@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Packs the built program with CPack and checks the Debian package: the
 # program, the desktop entry and both icons in their freedesktop places, the
-# runtime dependencies, and a stripped program under 2 MiB.
+# runtime dependencies, a stripped program under 2 MiB built hardened (PIE,
+# full RELRO, stack protector), no lintian error or warning, and AppStream
+# metadata and a desktop entry that validate cleanly.
 #   check_deb.sh <build folder>
 set -euo pipefail
 build=$1
@@ -11,8 +13,10 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
 deb=$(ls "$out"/zazuzar_*.deb)
 contents=$(dpkg-deb -c "$deb")
 fail=0
+metainfo=./usr/share/metainfo/org.zazuzar.zazuzar.metainfo.xml
 for path in ./usr/bin/zazuzar ./usr/share/applications/zazuzar.desktop \
-  ./usr/share/icons/hicolor/32x32/apps/zazuzar.png ./usr/share/icons/hicolor/16x16/apps/zazuzar.png; do
+  ./usr/share/icons/hicolor/32x32/apps/zazuzar.png ./usr/share/icons/hicolor/16x16/apps/zazuzar.png \
+  $metainfo; do
   grep -q " $path\$" <<<"$contents" || { echo "missing $path"; fail=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -24,7 +28,17 @@ size=$(stat -c %s "$out/root/usr/bin/zazuzar")
 file "$out/root/usr/bin/zazuzar" | grep -q 'stripped' && ! file "$out/root/usr/bin/zazuzar" | grep -q 'not stripped' ||
   { echo "the program is not stripped"; fail=1; }
 ((size < 2 * 1024 * 1024)) || { echo "the program is $size bytes"; fail=1; }
-grep -q '^Categories=.*\(Utility\|Education\)' "$out/root/usr/share/applications/zazuzar.desktop" ||
-  { echo "desktop entry without category"; fail=1; }
+# Debian's hardening, read off the program: BIND_NOW with a RELRO segment is
+# full RELRO; __stack_chk_fail is the stack protector's.
+program=$out/root/usr/bin/zazuzar
+dynamic=$(readelf -d "$program")
+grep -q 'FLAGS.*BIND_NOW' <<<"$dynamic" || { echo "not linked with -z now"; fail=1; }
+grep -q 'FLAGS_1.*PIE' <<<"$dynamic" || { echo "not a PIE"; fail=1; }
+grep -q 'GNU_RELRO' <<<"$(readelf -l "$program")" || { echo "no RELRO segment"; fail=1; }
+grep -q '__stack_chk_fail' <<<"$(readelf -W --dyn-syms "$program")" || { echo "no stack protector"; fail=1; }
+report=$(lintian --allow-root --fail-on error,warning "$deb" 2>&1) || { echo "lintian: $report"; fail=1; }
+report=$(appstreamcli validate --no-net "$out/root/$metainfo" 2>&1) || { echo "appstreamcli: $report"; fail=1; }
+report=$(desktop-file-validate "$out/root/usr/share/applications/zazuzar.desktop" 2>&1) && [[ -z $report ]] ||
+  { echo "desktop-file-validate: $report"; fail=1; }
 echo "$(basename "$deb"): program $size bytes; Depends: $depends"
 exit $fail

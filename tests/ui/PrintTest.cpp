@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -392,6 +393,87 @@ TEST_F(PrintTest, PrinterFailureGoesToTheGeneralErrorReport) {
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0],
             (Shown{"Error", "ZAZUZAR", QStringLiteral("Drucken nicht möglich.")}));
+}
+
+// --- the printer the dialog chooses ----------------------------------------
+
+// A shown window with a generated key, whose print dialog answers with what
+// `choose` gives.
+class ChosenPrinterTest : public ::testing::Test {
+ protected:
+  struct ChoosingDialogs : FakeDialogs {
+    std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget*) override { return choose(); }
+    std::function<std::unique_ptr<QPagedPaintDevice>()> choose;
+  };
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    form = std::make_unique<TForm1>(dialogs);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->OTPErzeugeClick(nullptr);
+    keyRows = ExpectedRows(*form->OTPOut);
+    ASSERT_EQ(keyRows.size(), 10);
+  }
+
+  QTemporaryDir dir;
+  ChoosingDialogs dialogs;
+  std::unique_ptr<TForm1> form;
+  QStringList keyRows;
+};
+
+TEST_F(ChosenPrinterTest, PrinterWithoutCopiesOfItsOwnGetsEachCopyOnAPage) {
+  const QString pdf = dir.filePath(QStringLiteral("copies.pdf"));
+  dialogs.choose = [&pdf] {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    printer->setCopyCount(3);
+    EXPECT_FALSE(printer->supportsMultipleCopies());
+    return printer;
+  };
+  form->bt_OTPPrintClick(nullptr);
+  ASSERT_EQ(PageCount(pdf), 3);
+  for (int page = 1; page <= 3; ++page)
+    EXPECT_EQ(PrintedRows(pdf, page), keyRows) << "page " << page;
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The real print dialog, accepted as it opens, sends the key to the default
+// queue of a private CUPS scheduler. tests/print/cups_queue.sh starts one,
+// whose backend writes each job into the folder ZAZUZAR_CUPS_JOBS names, and
+// runs this test.
+TEST_F(ChosenPrinterTest, KeyReachesTheDefaultCupsQueueAsAPdfOfItsTenRows) {
+  const QString jobs = qEnvironmentVariable("ZAZUZAR_CUPS_JOBS");
+  if (jobs.isEmpty()) {
+    GTEST_SKIP() << "runs on the private CUPS scheduler of tests/print/cups_queue.sh";
+  }
+  dialogs.choose = [] {
+    QTimer::singleShot(0, [] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) {
+          qobject_cast<QPrintDialog*>(dialog) ? dialog->accept() : dialog->reject();
+        }
+      }
+    });
+    auto printer = QtDialogs().ChoosePrinter(nullptr);
+    const auto* chosen = dynamic_cast<QPrinter*>(printer.get());
+    EXPECT_TRUE(chosen && chosen->outputFormat() == QPrinter::NativeFormat &&
+                chosen->supportsMultipleCopies());
+    return printer;
+  };
+  form->bt_OTPPrintClick(nullptr);
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  QStringList arrived;
+  for (int wait = 0; wait < 300 && arrived.isEmpty(); ++wait) {
+    QTest::qWait(100);
+    arrived = QDir(jobs).entryList({QStringLiteral("job-*")}, QDir::Files);
+  }
+  ASSERT_EQ(arrived.size(), 1) << "no job within 30 s";
+  QFile job(QDir(jobs).filePath(arrived[0]));
+  ASSERT_TRUE(job.open(QIODevice::ReadOnly));
+  EXPECT_EQ(job.read(5), "%PDF-");
+  EXPECT_EQ(PrintedRows(job.fileName()), keyRows);
 }
 
 // The real print dialog, looked at while it is open and then cancelled.
