@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTextStream>
 
+#include "ui/Application.h"
 #include "ui/Dialogs.h"
 #include "ui/Unit1.h"
 
@@ -27,7 +28,7 @@ bool Save(QWidget& window, const QDir& folder, const QString& name) {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
+  zazuzar::SetUpApplication(application);
   if (argc != 2) {
     QTextStream(stderr) << "usage: screenshot <folder>\n";
     return 2;
