@@ -28,7 +28,9 @@ bare_program="$build/bench/startup_bare"
 bare=() real=()
 for _ in $(seq "$runs"); do
   bare+=("$("$timer" 1 "$bare_program" 2>/dev/null)")
+  sleep 0.2
   real+=("$("$timer" 1 "$program" 2>/dev/null)")
+  sleep 0.2
 done
 python3 - "${bare[*]}" "${real[*]}" "$program" <<'PY'
 import statistics, sys
