@@ -1,5 +1,6 @@
 // Draws the program's pictures: the code-table picture (JPEG), the six button glyphs and the
-// punched-tape icon. Run as `draw_resources <output-folder>`; the output is the same on every run.
+// punched-tape icon, each also at twice the size for high-density screens ("name@2x.png").
+// Run as `draw_resources <output-folder>`; the output is the same on every run.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -129,35 +130,40 @@ bool SerifFontUsable() {
   return true;
 }
 
-QImage DrawCodeTable() {
-  QImage image(kTableWidth, kTableHeight, QImage::Format_RGB32);
+// `scale` 1 draws the picture the window shows at normal density, 2 the same picture at twice
+// the size, with its rules twice as thick and its type twice as large.
+QImage DrawCodeTable(int scale) {
+  QImage image(kTableWidth * scale, kTableHeight * scale, QImage::Format_RGB32);
   image.fill(kPaper);
 
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
+  auto box = [scale](int left, int top, int width, int height) {
+    return QRect(left * scale, top * scale, width * scale, height * scale);
+  };
 
   const int right = kColumns * kCellPitch;  // x of the right-hand rule
   for (int row = 0; row < kRows; ++row) {
     const QColor fill = row < 3 ? kYellow : kGreen;
-    painter.fillRect(QRect(QPoint(0, kRuleY[row]), QPoint(right, kRuleY[row + 1])), fill);
+    painter.fillRect(box(0, kRuleY[row], right + 1, kRuleY[row + 1] - kRuleY[row] + 1), fill);
   }
 
   // Rules: all horizontal ones, and the vertical ones except inside the empty part of row 1.
-  painter.setPen(QPen(kRule, 1));
   for (const int y : kRuleY) {
-    painter.drawLine(0, y, right, y);
+    painter.fillRect(box(0, y, right + 1, 1), kRule);
   }
   const int filledInRow1 = static_cast<int>(kTable[0].size());
   for (int column = 0; column <= kColumns; ++column) {
     const int x = column * kCellPitch;
     const bool inEmptyPart = column > filledInRow1 && column < kColumns;
-    painter.drawLine(x, inEmptyPart ? kRuleY[1] : kRuleY[0], x, kRuleY[kRows]);
+    const int top = inEmptyPart ? kRuleY[1] : kRuleY[0];
+    painter.fillRect(box(x, top, 1, kRuleY[kRows] - top + 1), kRule);
   }
 
-  const QFont signFont = SerifFont(18);
-  const QFont codeFont = SerifFont(16);
-  const QFont wordFont = SerifFont(15);
+  const QFont signFont = SerifFont(18 * scale);
+  const QFont codeFont = SerifFont(16 * scale);
+  const QFont wordFont = SerifFont(15 * scale);
   painter.setPen(kInk);
   for (int row = 0; row < kRows; ++row) {
     const int top = kRuleY[row] + 1;
@@ -167,8 +173,8 @@ QImage DrawCodeTable() {
       const Cell& cell = kTable[row][column];
       const QString sign = QString::fromUtf8(cell.sign);
       const int left = static_cast<int>(column) * kCellPitch + 1;
-      const QRect signBox(left, top + 1, kCellPitch - 1, half);
-      const QRect codeBox(left, top + half - 1, kCellPitch - 1, height - half);
+      const QRect signBox = box(left, top + 1, kCellPitch - 1, half);
+      const QRect codeBox = box(left, top + half - 1, kCellPitch - 1, height - half);
       painter.setFont(sign.size() > 2 ? wordFont : signFont);
       painter.drawText(signBox, Qt::AlignHCenter | Qt::AlignBottom, sign);
       painter.setFont(codeFont);
@@ -181,7 +187,7 @@ QImage DrawCodeTable() {
 
 // Writes a baseline JFIF file with three components and full-resolution colour, so that the
 // thin rules and the letters on the coloured cells stay crisp.
-bool WriteJpeg(const QImage& picture, const QString& path, int quality) {
+bool WriteJpeg(const QImage& picture, const QString& path, int quality, int scale) {
   const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
   FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
   if (file == nullptr) {
@@ -201,8 +207,8 @@ bool WriteJpeg(const QImage& picture, const QString& path, int quality) {
   jpeg_set_quality(&cinfo, quality, TRUE);
   cinfo.write_JFIF_header = TRUE;
   cinfo.density_unit = 1;  // dots per inch
-  cinfo.X_density = 96;
-  cinfo.Y_density = 96;
+  cinfo.X_density = static_cast<UINT16>(96 * scale);
+  cinfo.Y_density = static_cast<UINT16>(96 * scale);
   for (int c = 0; c < cinfo.num_components; ++c) {
     cinfo.comp_info[c].h_samp_factor = 1;
     cinfo.comp_info[c].v_samp_factor = 1;
@@ -383,8 +389,8 @@ constexpr GlyphArt kKeypadArt = {
     "KKKKKKKKKKKK....",  //
 };
 
-QImage GlyphImage() {
-  QImage image(2 * kGlyphSize, kGlyphSize, QImage::Format_Indexed8);
+QImage GlyphImage(int size) {
+  QImage image(2 * size, size, QImage::Format_Indexed8);
   QList<QRgb> colours;
   colours.append(qRgba(0, 0, 0, 0));
   for (const PaletteEntry& entry : kVga) {
@@ -399,10 +405,12 @@ bool IsInk(int index) {
   return index != kTransparent && kVga[static_cast<std::size_t>(index - 1)].ink;
 }
 
-// Left half: the picture. Right half: its ink in flat grey over a white copy shifted one
-// pixel down and right, the embossed look of a disabled button.
-bool BuildGlyph(const GlyphArt& art, QImage& image) {
-  image = GlyphImage();
+// Left half: the picture, each pixel of the art a square of `scale` pixels. Right half: its ink in
+// flat grey over a white copy shifted one pixel down and right, the embossed look of a disabled
+// button; at twice the size the shift stays one pixel, a finer relief.
+bool BuildGlyph(const GlyphArt& art, int scale, QImage& image) {
+  const int size = kGlyphSize * scale;
+  image = GlyphImage(size);
   for (int y = 0; y < kGlyphSize; ++y) {
     const std::string_view line = art[static_cast<std::size_t>(y)];
     if (line.size() != kGlyphSize) {
@@ -414,20 +422,24 @@ bool BuildGlyph(const GlyphArt& art, QImage& image) {
       if (index == kTransparent && key != '.') {
         return false;
       }
-      image.setPixel(x, y, static_cast<uint>(index));
-    }
-  }
-  for (int y = 0; y < kGlyphSize; ++y) {
-    for (int x = 0; x < kGlyphSize; ++x) {
-      if (IsInk(image.pixelIndex(x, y)) && x + 1 < kGlyphSize && y + 1 < kGlyphSize) {
-        image.setPixel(kGlyphSize + x + 1, y + 1, static_cast<uint>(kWhiteIndex));
+      for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx) {
+          image.setPixel(x * scale + dx, y * scale + dy, static_cast<uint>(index));
+        }
       }
     }
   }
-  for (int y = 0; y < kGlyphSize; ++y) {
-    for (int x = 0; x < kGlyphSize; ++x) {
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      if (IsInk(image.pixelIndex(x, y)) && x + 1 < size && y + 1 < size) {
+        image.setPixel(size + x + 1, y + 1, static_cast<uint>(kWhiteIndex));
+      }
+    }
+  }
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
       if (IsInk(image.pixelIndex(x, y))) {
-        image.setPixel(kGlyphSize + x, y, static_cast<uint>(kGreyIndex));
+        image.setPixel(size + x, y, static_cast<uint>(kGreyIndex));
       }
     }
   }
@@ -564,6 +576,24 @@ QByteArray JoinIcons(const QList<QByteArray>& icons) {
   return joined + images;
 }
 
+// The icon at twice its size, each pixel a square of four: the holes stay as sharp on a
+// high-density screen as they are at normal density.
+QImage Doubled(const QImage& image) {
+  QImage doubled(2 * image.width(), 2 * image.height(), image.format());
+  doubled.setColorTable(image.colorTable());
+  for (int y = 0; y < doubled.height(); ++y) {
+    for (int x = 0; x < doubled.width(); ++x) {
+      doubled.setPixel(x, y, static_cast<uint>(image.pixelIndex(x / 2, y / 2)));
+    }
+  }
+  return doubled;
+}
+
+// "name.png" -> "name@2x.png"
+QString AtTwice(const QString& name) {
+  return QString(name).insert(name.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+}
+
 bool Save(const QImage& image, const QString& path) {
   QImageWriter writer(path, "png");
   if (!writer.write(image)) {
@@ -603,7 +633,8 @@ int main(int argc, char** argv) {
   if (!SerifFontUsable()) {
     return 1;
   }
-  bool ok = WriteJpeg(DrawCodeTable(), out.filePath("codetable.jpg"), 92);
+  bool ok = WriteJpeg(DrawCodeTable(1), out.filePath("codetable.jpg"), 92, 1);
+  ok = WriteJpeg(DrawCodeTable(2), out.filePath("codetable@2x.jpg"), 92, 2) && ok;
 
   const struct {
     const char* name;
@@ -615,17 +646,22 @@ int main(int argc, char** argv) {
   };
   for (const auto& glyph : glyphs) {
     QImage image;
-    if (!BuildGlyph(*glyph.art, image)) {
+    QImage twice;
+    if (!BuildGlyph(*glyph.art, 1, image) || !BuildGlyph(*glyph.art, 2, twice)) {
       Err() << "draw_resources: bad pixel art for " << glyph.name << "\n";
       return 1;
     }
-    ok = Save(image, out.filePath(QString::fromLatin1(glyph.name))) && ok;
+    const QString name = QString::fromLatin1(glyph.name);
+    ok = Save(image, out.filePath(name)) && ok;
+    ok = Save(twice, out.filePath(AtTwice(name))) && ok;
   }
 
   const QImage icon32 = DrawTape(kTape32);
   const QImage icon16 = DrawTape(kTape16);
   ok = Save(icon32, out.filePath("icon32.png")) && ok;
   ok = Save(icon16, out.filePath("icon16.png")) && ok;
+  // At twice the density the small icon's place takes icon32.png; the large one gets its own.
+  ok = Save(Doubled(icon32), out.filePath("icon32@2x.png")) && ok;
   if (QImageWriter::supportedImageFormats().contains("ico")) {
     const QByteArray ico = JoinIcons({IcoOf(icon32), IcoOf(icon16)});
     ok = !ico.isEmpty() && SaveBytes(ico, out.filePath("zazuzar.ico")) && ok;

@@ -14,6 +14,7 @@
 
 #include "core/CodeTable.h"
 #include "core/OneTimePad.h"
+#include "ui/Application.h"
 #include "ui/Dialogs.h"
 #include "ui/TextFiles.h"
 #include "ui/Unit1.h"
@@ -143,7 +144,7 @@ bool Exchange(const QDir& folder) {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
+  zazuzar::SetUpApplication(application);
   if (argc != 2) {
     QTextStream(stderr) << "usage: screenshot <folder>\n";
     return 2;

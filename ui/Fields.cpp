@@ -7,11 +7,16 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QResizeEvent>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QValidator>
 
+#include "ui/JpegImage.h"
 #include "ui/Win1252.h"
 
 namespace zazuzar {
@@ -243,18 +248,136 @@ QString TMemo::Line(int index) const {
 
 // --- TBitBtn -------------------------------------------------------------
 
+namespace {
+
+constexpr int kGlyphSpacing = 4;
+
+// The columns that `text` inks when drawn in `font` from x = 0: the first,
+// and one past the last. Taken from the text as drawn, since hinting and
+// anti-aliasing make the ink differ from the font's metrics by a pixel.
+std::pair<int, int> InkColumns(const QString& text, const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int pad = metrics.height();
+  QImage image(metrics.horizontalAdvance(text) + 2 * pad, metrics.height(),
+               QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(pad, metrics.ascent(), text);
+  painter.end();
+  int first = image.width(), last = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(row[x]) > 24) {  // faint edges of the anti-aliasing do not count
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+    }
+  }
+  return last < 0 ? std::pair(0, 0) : std::pair(first - pad, last + 1 - pad);
+}
+
+}  // namespace
+
 TBitBtn::TBitBtn(const QString& glyphResource, GlyphSide side, QWidget* parent)
-    : QPushButton(parent) {
-  const QPixmap glyph(glyphResource);
+    : QPushButton(parent), side_(side) {
+  const QPixmap glyph = QPixmap::fromImage(LoadPictureFor(qApp->devicePixelRatio(), glyphResource));
   const int half = glyph.width() / 2;
+  enabledGlyph_ = glyph.copy(0, 0, half, glyph.height());
+  disabledGlyph_ = glyph.copy(half, 0, half, glyph.height());
+  // The icon gives the button its size hint and its look in other styles;
+  // paintEvent draws glyph and text itself.
   QIcon icon;
-  icon.addPixmap(glyph.copy(0, 0, half, glyph.height()), QIcon::Normal);
-  icon.addPixmap(glyph.copy(half, 0, half, glyph.height()), QIcon::Disabled);
+  icon.addPixmap(enabledGlyph_, QIcon::Normal);
+  icon.addPixmap(disabledGlyph_, QIcon::Disabled);
   setIcon(icon);
-  setIconSize(QSize(half, glyph.height()));
-  if (side == GlyphSide::Right) {
-    // Qt draws the icon before the text; in right-to-left layout that is right of it.
-    setLayoutDirection(Qt::RightToLeft);
+  setIconSize(enabledGlyph_.deviceIndependentSize().toSize());
+}
+
+TBitBtn::Layout TBitBtn::Arrange() const {
+  const QString caption = text();
+  if (caption != inkText_ || font() != inkFont_) {
+    qsizetype letters = caption.size();
+    while (letters > 0 && caption.at(letters - 1) == QLatin1Char(' ')) {
+      --letters;
+    }
+    // The text reaches from its first inked column to its last, and on over
+    // its trailing blanks.
+    const auto [first, end] = InkColumns(caption.left(letters), font());
+    inkText_ = caption;
+    inkFont_ = font();
+    inkLeft_ = first;
+    inkWidth_ = end - first + fontMetrics().horizontalAdvance(caption.mid(letters));
+  }
+  const QSize glyph = iconSize();
+  const int pairWidth = glyph.width() + (caption.isEmpty() ? 0 : kGlyphSpacing + inkWidth_);
+  const int left = (width() - pairWidth) / 2;
+  const int glyphTop = (height() - glyph.height()) / 2;
+  if (side_ == GlyphSide::Left) {
+    const int textLeft = left + glyph.width() + kGlyphSpacing;
+    return {QRect(QPoint(left, glyphTop), glyph), textLeft - inkLeft_};
+  }
+  return {QRect(QPoint(left + inkWidth_ + kGlyphSpacing, glyphTop), glyph), left - inkLeft_};
+}
+
+QRect TBitBtn::GlyphRect() const {
+  return Arrange().glyph;
+}
+
+void TBitBtn::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  option.icon = QIcon();
+  painter.drawControl(QStyle::CE_PushButton, option);  // face, frame and focus
+
+  Layout layout = Arrange();
+  if (option.state & (QStyle::State_On | QStyle::State_Sunken)) {
+    const QPoint shift(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    layout.glyph.translate(shift);
+    layout.textX += shift.x();
+    painter.translate(0, shift.y());
+  }
+  painter.drawPixmap(layout.glyph, isEnabled() ? enabledGlyph_ : disabledGlyph_);
+  const QRect textRect(layout.textX, 0, width() - layout.textX, height());
+  style()->drawItemText(&painter, textRect, Qt::AlignLeft | Qt::AlignVCenter, palette(),
+                        isEnabled(), text(), QPalette::ButtonText);
+}
+
+// --- TRadioButton ----------------------------------------------------------
+
+bool TRadioButton::hitButton(const QPoint& pos) const {
+  return rect().contains(pos);
+}
+
+void TRadioButton::paintEvent(QPaintEvent* event) {
+  if (devicePixelRatio() < 2) {
+    QRadioButton::paintEvent(event);
+    return;
+  }
+  // The style's indicator is one pixel taller than the 13-pixel box; at
+  // normal density its lowest row is blank, but at twice the density the
+  // circle's lower edge falls on it. Draw the indicator half a pixel higher.
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  QStyleOptionButton part = option;
+  part.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+  painter.save();
+  painter.translate(QPointF(0, -0.5));
+  painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, part);
+  painter.restore();
+  part.rect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+  painter.drawControl(QStyle::CE_RadioButtonLabel, part);
+  if (option.state & QStyle::State_HasFocus) {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(option);
+    focus.rect = style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "JpegImage.h"
 
 #include <QFile>
+#include <QImageReader>
 
 #include <csetjmp>
 #include <cstddef>
@@ -104,6 +105,36 @@ QImage LoadJpegResource(const QString& path) {
     return {};
   }
   return DecodeJpeg(file.readAll());
+}
+
+QImage LoadPicture(const QString& path) {
+  if (path.endsWith(QLatin1String(".jpg"))) {
+    return LoadJpegResource(path);
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return {};
+  }
+  // A reader left to guess the format would load every image-format plugin to ask it.
+  QImageReader reader(&file, "png");
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
+QString AtTwiceDensity(const QString& path) {
+  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+  return QString(path).insert(dot < 0 ? path.size() : dot, QLatin1String("@2x"));
+}
+
+QImage LoadPictureFor(qreal devicePixelRatio, const QString& path) {
+  if (devicePixelRatio >= 2) {
+    QImage image = LoadPicture(AtTwiceDensity(path));
+    if (!image.isNull()) {
+      image.setDevicePixelRatio(2);
+      return image;
+    }
+  }
+  return LoadPicture(path);
 }
 
 }  // namespace zazuzar

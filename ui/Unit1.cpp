@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QIcon>
 #include <QTabBar>
 
@@ -42,8 +43,13 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   QIcon icon;
-  icon.addFile(QStringLiteral(":/resources/icon32.png"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/resources/icon16.png"), QSize(16, 16));
+  const QString icon32 = QStringLiteral(":/resources/icon32.png");
+  for (const QString& path : {icon32, QStringLiteral(":/resources/icon16.png")}) {
+    icon.addPixmap(QPixmap::fromImage(LoadPicture(path)));
+  }
+  if (qApp->devicePixelRatio() >= 2) {
+    icon.addPixmap(QPixmap::fromImage(LoadPicture(AtTwiceDensity(icon32))));
+  }
   setWindowIcon(icon);
   // The window's one font; no control sets its own.
   setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -62,6 +68,9 @@ void TForm1::CreateControls() {
   PageControl1->setCursor(Qt::PointingHandCursor);
   VavorSeite = Named(new QWidget, "VavorSeite");
   VavorSeite->setCursor(Qt::ArrowCursor);
+  // The page shows the window's own colour, not the lighter one the style
+  // gives a tab page; frame and tab stay as the style draws them.
+  VavorSeite->setAutoFillBackground(true);
   PageControl1->addTab(VavorSeite, QStringLiteral("Zazuzar"));
   QWidget* page = VavorSeite;
 
@@ -74,15 +83,15 @@ void TForm1::CreateControls() {
   Image1 = Named(new QLabel(page), "Image1");
   Image1->setGeometry(376, 104, 433, 169);
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Image1->setPixmap(
-      QPixmap::fromImage(LoadJpegResource(QStringLiteral(":/resources/codetable.jpg"))));
+  Image1->setPixmap(QPixmap::fromImage(
+      LoadPictureFor(qApp->devicePixelRatio(), QStringLiteral(":/resources/codetable.jpg"))));
 
   RadioGroup7 = Named(new QGroupBox(QStringLiteral("Text Modus"), page), "RadioGroup7");
   RadioGroup7->setGeometry(7, 56, 346, 73);
-  rb_VavorCode = Named(new QRadioButton(QStringLiteral("Kodieren"), page), "rb_VavorCode");
+  rb_VavorCode = Named(new TRadioButton(QStringLiteral("Kodieren"), page), "rb_VavorCode");
   rb_VavorCode->setGeometry(23, 79, 92, 13);
   rb_VavorCode->setChecked(true);
-  rb_VavorDecod = Named(new QRadioButton(QStringLiteral("Dekodieren"), page), "rb_VavorDecod");
+  rb_VavorDecod = Named(new TRadioButton(QStringLiteral("Dekodieren"), page), "rb_VavorDecod");
   rb_VavorDecod->setGeometry(25, 103, 92, 13);
 
   VavorIn = Named(new TEdit(page), "VavorIn");

@@ -46,8 +46,14 @@ class WindowTest : public ::testing::Test {
       }
     }
   }
-  void SwitchToDecode() { Click(form->rb_VavorDecod); }
-  void SwitchToEncode() { Click(form->rb_VavorCode); }
+  // A radio button takes a click anywhere in its box: click at its far right,
+  // past the caption.
+  static void ClickFarRight(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      QPoint(button->width() - 1, button->height() / 2));
+  }
+  void SwitchToDecode() { ClickFarRight(form->rb_VavorDecod); }
+  void SwitchToEncode() { ClickFarRight(form->rb_VavorCode); }
 
   // Types a plain text, codes it, makes a key and enciphers; returns the
   // cipher text.

@@ -5,6 +5,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include <optional>
+
 #include "core/OneTimePad.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/ErrorReport.h"
@@ -90,6 +92,109 @@ TEST_F(WindowTest, OpensWithEveryControlInPlace) {
   // The buttons on the window lie above the page control.
   EXPECT_EQ(form->childAt(384 + 5, 584 + 5), form->bt_VavorDecryptPrint);
   EXPECT_EQ(form->Image1->pixmap().size(), QSize(431, 172));
+}
+
+// --- Pictures: the window as drawn ---------------------------------------------
+
+// Where `glyph` (its opaque pixels) appears in `picture`, pixel for pixel.
+std::optional<QPoint> FindGlyph(const QImage& picture, const QImage& glyph) {
+  for (int top = 0; top + glyph.height() <= picture.height(); ++top) {
+    for (int left = 0; left + glyph.width() <= picture.width(); ++left) {
+      bool same = true;
+      for (int y = 0; same && y < glyph.height(); ++y) {
+        for (int x = 0; same && x < glyph.width(); ++x) {
+          const QRgb pixel = glyph.pixel(x, y);
+          same = qAlpha(pixel) == 0 || pixel == picture.pixel(left + x, top + y);
+        }
+      }
+      if (same) {
+        return QPoint(left, top);
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+// The enabled or the disabled half of a glyph picture.
+QImage GlyphHalf(const char* file, bool enabled) {
+  const QImage both = QImage(QStringLiteral(":/resources/") + QLatin1String(file))
+                          .convertToFormat(QImage::Format_ARGB32);
+  const int half = both.width() / 2;
+  return both.copy(enabled ? 0 : half, 0, half, both.height());
+}
+
+struct GlyphButtonRow {
+  const char* button;
+  const char* glyph;
+  bool glyphLeft;
+};
+void PrintTo(const GlyphButtonRow& row, std::ostream* out) {
+  *out << row.button;
+}
+
+class GlyphSpacing : public WindowTest, public ::testing::WithParamInterface<GlyphButtonRow> {};
+
+// Glyph and text are centred together, 4 pixels apart, measured on the ink.
+TEST_P(GlyphSpacing, GlyphAndTextCentredFourPixelsApart) {
+  const GlyphButtonRow& row = GetParam();
+  auto* button = form->findChild<TBitBtn*>(QLatin1String(row.button));
+  ASSERT_NE(button, nullptr);
+  const QImage picture = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage glyph = GlyphHalf(row.glyph, true);
+  const std::optional<QPoint> at = FindGlyph(picture, glyph);
+  ASSERT_TRUE(at.has_value()) << "glyph not drawn as it is";
+  // Text ink: columns inside the frame, off the glyph, with a pixel that
+  // stands out from the button face of its row.
+  int first = -1, last = -1;
+  for (int x = 3; x < picture.width() - 3; ++x) {
+    if (x >= at->x() && x < at->x() + glyph.width()) {
+      continue;
+    }
+    for (int y = 3; y < picture.height() - 3; ++y) {
+      const QColor face = picture.pixelColor(2, y), pixel = picture.pixelColor(x, y);
+      if (std::abs(face.red() - pixel.red()) + std::abs(face.green() - pixel.green()) +
+              std::abs(face.blue() - pixel.blue()) >
+          60) {
+        last = x;
+        first = first < 0 ? x : first;
+        break;
+      }
+    }
+  }
+  ASSERT_GE(first, 0) << "no text";
+  const int gap = row.glyphLeft ? first - (at->x() + glyph.width()) : at->x() - last - 1;
+  const int left = row.glyphLeft ? at->x() : first;
+  const int right = picture.width() - 1 - (row.glyphLeft ? last : at->x() + glyph.width() - 1);
+  EXPECT_EQ(gap, 4);
+  EXPECT_NEAR(left, right, 1) << "margins " << left << " and " << right;
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, GlyphSpacing,
+                         ::testing::Values(GlyphButtonRow{"bt_OTPLoad", "glyph_open.png", false},
+                                           GlyphButtonRow{"bt_OTPkey", "glyph_key.png", true}),
+                         [](const auto& info) { return std::string(info.param.button); });
+
+TEST_F(WindowTest, PageShowsTheWindowsColour) {
+  const QImage picture = form->grab().toImage();
+  const QColor margin = picture.pixelColor(2, 400);
+  EXPECT_EQ(margin, form->palette().color(QPalette::Button));
+  // Empty places of the page: below the key field, right of the output area.
+  for (const QPoint place : {QPoint(8, 488), QPoint(700, 700)}) {
+    EXPECT_EQ(picture.pixelColor(form->VavorSeite->mapTo(form.get(), place)), margin) << place.x();
+  }
+}
+
+// Run again at twice the density (QT_SCALE_FACTOR=2, CTest's ui_tests_at_2x).
+TEST_F(WindowTest, HighDensityScreenShowsTheTwiceSizePictures) {
+  if (form->devicePixelRatio() < 2) {
+    GTEST_SKIP() << "normal density";
+  }
+  // The disabled glyph at twice the size has a finer relief than the normal
+  // one scaled up.
+  const QImage save = form->bt_OTPSave->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_TRUE(FindGlyph(save, GlyphHalf("glyph_save@2x.png", false)).has_value());
+  EXPECT_EQ(form->Image1->pixmap().size(), QSize(862, 344));
+  EXPECT_EQ(form->Image1->pixmap().devicePixelRatio(), 2);
 }
 
 struct ModeRow {

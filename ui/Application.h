@@ -1,0 +1,14 @@
+// The application as the program sets it up, before its window is made: the
+// program itself, its start-up benchmark and the screenshot tool all start
+// through here, so they all start alike.
+#pragma once
+
+class QApplication;
+
+namespace zazuzar {
+
+// Gives `application` the title "ZAZUZAR" (the caption of the error report)
+// and Qt's German texts for its own dialogs, where they are installed.
+void SetUpApplication(QApplication& application);
+
+}  // namespace zazuzar
