@@ -32,14 +32,17 @@ struct Combined {
 // between the quotes when the key text ended before the position.
 class ConversionError : public std::runtime_error {
  public:
-  explicit ConversionError(std::string_view offending);
+  ConversionError(std::string_view offending, Combined produced);
   const std::string& offending() const { return offending_; }
   // The whole message, also where the offending character is a NUL byte,
   // which ends what() early.
   std::string message() const;
+  // What was combined before the offending position.
+  const Combined& produced() const { return produced_; }
 
  private:
   std::string offending_;
+  Combined produced_;
 };
 
 // A new key text from the operating system's cryptographic random source.
@@ -55,10 +58,9 @@ std::uint32_t SecureDraw(std::uint32_t range);
 
 // Adds (Encipher) or subtracts (Decipher) the key digits modulo 10, position by
 // position, over the first 600 characters of the group text. A run of blanks,
-// CR and LF at the very end of the group text is ignored. Each result digit is
-// passed to onDigit as it is produced; a non-digit at a digit position of
-// either text throws ConversionError after the digits before it were passed.
-Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction,
-                 const std::function<void(char)>& onDigit = {});
+// CR and LF at the very end of the group text is ignored. A non-digit at a
+// digit position of either text throws ConversionError, which carries the
+// result up to that position.
+Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction);
 
 }  // namespace zazuzar

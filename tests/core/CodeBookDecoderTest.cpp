@@ -91,14 +91,6 @@ TEST(DecodeDigits, DecodesEverythingWithoutCut) {
   EXPECT_EQ(DecodeDigits(digits), text);
 }
 
-TEST(DecodeDigits, IntoReusesAndEmptiesTheOutput) {
-  std::string out = "stale";
-  DecodeDigitsInto("0", out);
-  EXPECT_EQ(out, "A");
-  DecodeDigitsInto("", out);
-  EXPECT_EQ(out, "");
-}
-
 TEST(CodeBook, HasOneHundredWordsAndNothingBeyond) {
   EXPECT_EQ(CodeBookWord(0), "abgesandt");
   EXPECT_EQ(CodeBookWord(99), "Zentrale");
