@@ -17,6 +17,14 @@ namespace zazuzar {
 inline constexpr std::size_t kKeyGroups = 100;
 inline constexpr std::size_t kKeyLength = 600;
 
+// Characters the input field takes: a plain text in encode mode, a cipher text
+// of up to 100 groups laid out as group text in decode mode.
+inline constexpr std::size_t kPlainTextLimit = 100;
+inline constexpr std::size_t kCipherTextLimit = 600;
+// Characters read from a cipher file: room for a line end after a full
+// cipher text.
+inline constexpr std::size_t kCipherFileLimit = kCipherTextLimit + 3;
+
 // Numbers a key group can hold: 0 to kKeyRange - 1 (99999 never occurs).
 inline constexpr std::uint32_t kKeyRange = 99999;
 

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QTabBar>
 
+#include "core/OneTimePad.h"
 #include "ui/ErrorReport.h"
 #include "ui/JpegImage.h"
 
@@ -87,7 +88,7 @@ void TForm1::CreateControls() {
 
   VavorIn = Named(new TEdit(page), "VavorIn");
   VavorIn->setGeometry(8, 24, 649, 21);
-  VavorIn->SetMaxLength(100);
+  VavorIn->SetMaxLength(static_cast<int>(kPlainTextLimit));
 
   using Side = TBitBtn::GlyphSide;
   bt_OTPkey = GlyphButton("bt_OTPkey", "key", Side::Left, page, {8, 296, 121, 25},
@@ -100,7 +101,7 @@ void TForm1::CreateControls() {
                            QStringLiteral("OTP Laden"), true);
 
   OTPOut = Memo("OTPOut", page, {8, 328, 345, 153});
-  OTPOut->SetMaxLength(600);
+  OTPOut->SetMaxLength(static_cast<int>(kKeyLength));
   OTPOut->setContextMenuPolicy(Qt::NoContextMenu);
   OTPCryptOut = Memo("OTPCryptOut", page, {8, 528, 361, 225});
   fuenfergruppenOut = Memo("fuenfergruppenOut", page, {8, 161, 361, 112});
@@ -219,13 +220,13 @@ void TForm1::VavorDeCoder(QObject*) {
     Label19->setText(QStringLiteral("Klartext: (max. 100 Zeichen)"));
     bt_kodieren->setText(rb_VavorCode->text());
     bt_OTPCrypt->setText(QStringLiteral("Chiffrieren"));
-    VavorIn->SetMaxLength(100);
+    VavorIn->SetMaxLength(static_cast<int>(kPlainTextLimit));
     bt_VavorInLoad->setText(QStringLiteral("Text Laden"));
   } else {
     bt_kodieren->setText(rb_VavorDecod->text());
     Label19->setText(QStringLiteral("Chiffriertext: (max. 500 Zeichen)"));
     bt_OTPCrypt->setText(QStringLiteral("Dechiffrieren"));
-    VavorIn->SetMaxLength(600);
+    VavorIn->SetMaxLength(static_cast<int>(kCipherTextLimit));
     bt_VavorInLoad->setText(QStringLiteral("Crypt Laden"));
   }
   Label19->adjustSize();
