@@ -93,6 +93,8 @@ void TForm1::CreateControls() {
   using Side = TBitBtn::GlyphSide;
   bt_OTPkey = GlyphButton("bt_OTPkey", "key", Side::Left, page, {8, 296, 121, 25},
                           QStringLiteral("OTP erzeugen"), true);
+  // "Chiffrieren " with a trailing blank until the first mode switch, which
+  // sets "Chiffrieren" without it: both are the program's own captions.
   bt_OTPCrypt = GlyphButton("bt_OTPCrypt", "pages", Side::Right, page, {8, 496, 153, 25},
                             QStringLiteral("Chiffrieren "), false);
   bt_OTPSave = GlyphButton("bt_OTPSave", "save", Side::Right, page, {368, 400, 105, 25},
@@ -219,7 +221,7 @@ void TForm1::VavorDeCoder(QObject*) {
   if (rb_VavorCode->isChecked()) {
     Label19->setText(QStringLiteral("Klartext: (max. 100 Zeichen)"));
     bt_kodieren->setText(rb_VavorCode->text());
-    bt_OTPCrypt->setText(QStringLiteral("Chiffrieren"));
+    bt_OTPCrypt->setText(QStringLiteral("Chiffrieren"));  // no trailing blank, unlike at start
     VavorIn->SetMaxLength(static_cast<int>(kPlainTextLimit));
     bt_VavorInLoad->setText(QStringLiteral("Text Laden"));
   } else {

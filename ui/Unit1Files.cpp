@@ -7,6 +7,8 @@
 namespace zazuzar {
 namespace {
 
+// "Schlüseldateien" with one s when loading, "Schlüsseldateien" when saving:
+// both are the program's own wording and stay so.
 const QString kKeyLoadFilter = QStringLiteral("Schlüseldateien (*.OTP)|*.OTP");
 const QString kKeySaveFilter = QStringLiteral("Schlüsseldateien (*.OTP)|*.OTP");
 const QString kTextLoadFilter = QStringLiteral("Textdateien (*.txt)|*.txt");
