@@ -178,10 +178,10 @@ void TForm1::NameForScreenReaders() {
   Image1->setAccessibleName(QStringLiteral("Codetabelle"));
 }
 
-template <typename Signal>
-void TForm1::Bind(QObject* control, Signal signal, void (TForm1::*handler)(QObject*)) {
-  using Sender = typename QtPrivate::FunctionPointer<Signal>::Object;
-  connect(static_cast<Sender*>(control), signal, this, [this, control, handler] {
+template <typename Control, typename SignalOwner>
+void TForm1::Bind(Control* control, void (SignalOwner::*signal)(bool),
+                  void (TForm1::*handler)(QObject*)) {
+  connect(control, signal, this, [this, control, handler] {
     RunGuarded(dialogs_, this, [&] { (this->*handler)(control); });
   });
 }

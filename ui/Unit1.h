@@ -76,8 +76,10 @@ class TForm1 : public QWidget {
   void SetTabOrder();
   void NameForScreenReaders();
   void BindEvents();
-  template <typename Signal>
-  void Bind(QObject* control, Signal signal, void (TForm1::*handler)(QObject*));
+  // Runs `handler` guarded, with `control` as the sender, on each `signal`
+  // (clicked, triggered) of `control`.
+  template <typename Control, typename SignalOwner>
+  void Bind(Control* control, void (SignalOwner::*signal)(bool), void (TForm1::*handler)(QObject*));
 
   Dialogs& dialogs_;
   // Which of OTPCryptOut and VavorDecrypt the output area shows; only the
