@@ -78,10 +78,10 @@ void TEdit::PasteFromClipboard(QClipboard::Mode mode) {
   }
   const QString clip = QGuiApplication::clipboard()->text(mode);
   const int room = Room();
-  if (clip.isEmpty() || room <= 0) {
+  if (!clip.isEmpty() && room <= 0) {
     return;
   }
-  insert(clip.left(room));
+  insert(clip.left(room));  // an empty text removes the selection
 }
 
 void TEdit::keyPressEvent(QKeyEvent* event) {
