@@ -16,6 +16,9 @@ QString ErrorReportText(const QString& message) {
 }
 
 QString ErrorMessage(const std::exception& error) {
+  if (const auto* window = dynamic_cast<const WindowError*>(&error)) {
+    return window->message();
+  }
   // The core's messages are Windows-1252, like everything it hands out.
   if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
     return FromWin1252(conversion->message());

@@ -5,12 +5,25 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <stdexcept>
 
 class QWidget;
 
 namespace zazuzar {
 
 class Dialogs;
+
+// An error of the window's own (the printer's), whose text is already a
+// QString; what() holds the same text in UTF-8.
+class WindowError : public std::runtime_error {
+ public:
+  explicit WindowError(const QString& message)
+      : std::runtime_error(message.toStdString()), message_(message) {}
+  const QString& message() const { return message_; }
+
+ private:
+  QString message_;
+};
 
 // The report's text for an error message: a full stop is added when the last
 // character's code is above that of ".".

@@ -2,15 +2,26 @@
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextLayout>
+#include <QTextOption>
 #include <QValidator>
+#include <algorithm>
+#include <limits>
+#include <utility>
 
 #include "ui/Win1252.h"
 
