@@ -7,14 +7,9 @@
 #include "ui/Win1252.h"
 
 namespace zazuzar {
+namespace {
 
-QString ErrorReportText(const QString& message) {
-  if (!message.isEmpty() && message.back().unicode() > u'.') {
-    return message + QLatin1Char('.');
-  }
-  return message;
-}
-
+// The message of an escaped error as the user reads it.
 QString ErrorMessage(const std::exception& error) {
   if (const auto* window = dynamic_cast<const WindowError*>(&error)) {
     return window->message();
@@ -24,6 +19,15 @@ QString ErrorMessage(const std::exception& error) {
     return FromWin1252(conversion->message());
   }
   return FromWin1252(error.what());
+}
+
+}  // namespace
+
+QString ErrorReportText(const QString& message) {
+  if (!message.isEmpty() && message.back().unicode() > u'.') {
+    return message + QLatin1Char('.');
+  }
+  return message;
 }
 
 void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& handler) {

@@ -29,9 +29,6 @@ class WindowError : public std::runtime_error {
 // character's code is above that of ".".
 QString ErrorReportText(const QString& message);
 
-// The message of an escaped error as the user reads it.
-QString ErrorMessage(const std::exception& error);
-
 // Runs a handler; an error that escapes it ends the handler there and is shown
 // in the general error report, captioned with the application's title.
 void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& handler);
