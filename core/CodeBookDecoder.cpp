@@ -159,8 +159,8 @@ std::string_view CodeBookWord(int index) {
   return kCodeBook[static_cast<std::size_t>(index)];
 }
 
-void DecodeDigitsInto(std::string_view digits, std::string& out) {
-  out.clear();
+std::string DecodeDigits(std::string_view digits) {
+  std::string out;
   out.reserve(digits.size() * kOutputPerDigit + LongestWord() + 2);
 
   const std::size_t n = digits.size();
@@ -238,11 +238,6 @@ void DecodeDigitsInto(std::string_view digits, std::string& out) {
       p += 1;
     }
   }
-}
-
-std::string DecodeDigits(std::string_view digits) {
-  std::string out;
-  DecodeDigitsInto(digits, out);
   return out;
 }
 

@@ -14,11 +14,6 @@ namespace zazuzar {
 // accepted; characters other than digits are skipped.
 std::string DecodeDigits(std::string_view digits);
 
-// The same, writing into `out` (emptied first). Reuses the capacity of `out`,
-// so decoding a growing digit string again and again allocates nothing once
-// `out` is large enough.
-void DecodeDigitsInto(std::string_view digits, std::string& out);
-
 // The code-book word of index 0 to 99 (code 600 to 699), without its spaces.
 std::string_view CodeBookWord(int index);
 

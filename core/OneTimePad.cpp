@@ -1,5 +1,7 @@
 #include "core/OneTimePad.h"
 
+#include "core/CodeTable.h"
+
 #include <sys/random.h>
 
 #include <algorithm>
@@ -7,6 +9,7 @@
 #include <bitset>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace zazuzar {
 namespace {
@@ -105,6 +108,19 @@ std::uint32_t UniformDraw(const std::function<std::uint32_t()>& nextWord, std::u
   }
 }
 
+// The result digits with their group text.
+Combined Grouped(std::string digits) {
+  std::string groupText = FormatGroups(digits, std::string::npos).text;
+  return {std::move(digits), std::move(groupText)};
+}
+
+// The result up to the offending position goes along with the failure.
+[[noreturn]] void ThrowConversionError(std::string_view offending, std::string digits,
+                                       std::size_t count) {
+  digits.resize(count);
+  throw ConversionError(offending, Grouped(std::move(digits)));
+}
+
 void AppendGroup(std::string& key, std::uint32_t number) {
   char group[6];
   for (int i = 4; i >= 0; --i) {
@@ -117,8 +133,10 @@ void AppendGroup(std::string& key, std::uint32_t number) {
 
 }  // namespace
 
-ConversionError::ConversionError(std::string_view offending)
-    : std::runtime_error(ConversionMessage(offending)), offending_(offending) {}
+ConversionError::ConversionError(std::string_view offending, Combined produced)
+    : std::runtime_error(ConversionMessage(offending)),
+      offending_(offending),
+      produced_(std::move(produced)) {}
 
 std::string ConversionError::message() const {
   return ConversionMessage(offending_);
@@ -145,8 +163,7 @@ std::string GenerateKey() {
   return GenerateKey([&words] { return words.Next(); });
 }
 
-Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction,
-                 const std::function<void(char)>& onDigit) {
+Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction) {
   // A trailing run of blanks and line ends (a saved file's last line end) is
   // not part of the text.
   const std::size_t end = groupText.find_last_not_of(" \r\n");
@@ -158,16 +175,11 @@ Combined Combine(std::string_view groupText, std::string_view keyText, Direction
     --n;
   }
 
-  // Written in place; the sizes are cut to what was produced at the end.
-  Combined result;
-  result.digits.resize(n);
-  result.groupText.resize(n + n / 5);
-  char* const digits = result.digits.data();
-  char* const groups = result.groupText.data();
+  // Written in place; the size is cut to what was produced at the end.
+  std::string result(n, '\0');
+  char* const digits = result.data();
   std::size_t count = 0;
-  std::size_t shown = 0;
   const bool encipher = direction == Direction::Encipher;
-  const bool notify = static_cast<bool>(onDigit);
 
   const auto combineDigit = [encipher](char d, char k) {
     int r = encipher ? (d - '0') + (k - '0') : (d - '0') - (k - '0') + 10;
@@ -190,15 +202,7 @@ Combined Combine(std::string_view groupText, std::string_view keyText, Direction
       if (AllDigits(d) && AllDigits(k)) {
         const std::uint64_t r = CombineGroup(d, k, encipher);
         StoreGroup(r, digits + count);
-        StoreGroup(r, groups + shown);
-        groups[shown + 5] = ' ';
-        if (notify) {
-          for (std::size_t j = count; j < count + 5; ++j) {
-            onDigit(digits[j]);
-          }
-        }
         count += 5;
-        shown += 6;
         i += 5;
         continue;
       }
@@ -207,29 +211,20 @@ Combined Combine(std::string_view groupText, std::string_view keyText, Direction
     // unless a blank was dropped after it.
     const char d = g[i];
     if (!IsDigit(d)) {
-      throw ConversionError(std::string_view(&g[i], 1));
+      ThrowConversionError(g.substr(i, 1), std::move(result), count);
     }
     if (i >= keyText.size()) {
-      throw ConversionError({});
+      ThrowConversionError({}, std::move(result), count);
     }
     const char k = keyText[i];
     if (!IsDigit(k)) {
-      throw ConversionError(std::string_view(&keyText[i], 1));
+      ThrowConversionError(keyText.substr(i, 1), std::move(result), count);
     }
-    const char digit = combineDigit(d, k);
-    digits[count++] = digit;
-    groups[shown++] = digit;
-    if (count % 5 == 0) {
-      groups[shown++] = ' ';
-    }
-    if (notify) {
-      onDigit(digit);
-    }
+    digits[count++] = combineDigit(d, k);
     ++i;
   }
-  result.digits.resize(count);
-  result.groupText.resize(shown);
-  return result;
+  result.resize(count);
+  return Grouped(std::move(result));
 }
 
 }  // namespace zazuzar

@@ -17,6 +17,14 @@ namespace zazuzar {
 inline constexpr std::size_t kKeyGroups = 100;
 inline constexpr std::size_t kKeyLength = 600;
 
+// Characters the input field takes: a plain text in encode mode, a cipher text
+// of up to 100 groups laid out as group text in decode mode.
+inline constexpr std::size_t kPlainTextLimit = 100;
+inline constexpr std::size_t kCipherTextLimit = 600;
+// Characters read from a cipher file: room for a line end after a full
+// cipher text.
+inline constexpr std::size_t kCipherFileLimit = kCipherTextLimit + 3;
+
 // Numbers a key group can hold: 0 to kKeyRange - 1 (99999 never occurs).
 inline constexpr std::uint32_t kKeyRange = 99999;
 
@@ -32,14 +40,17 @@ struct Combined {
 // between the quotes when the key text ended before the position.
 class ConversionError : public std::runtime_error {
  public:
-  explicit ConversionError(std::string_view offending);
+  ConversionError(std::string_view offending, Combined produced);
   const std::string& offending() const { return offending_; }
   // The whole message, also where the offending character is a NUL byte,
   // which ends what() early.
   std::string message() const;
+  // What was combined before the offending position.
+  const Combined& produced() const { return produced_; }
 
  private:
   std::string offending_;
+  Combined produced_;
 };
 
 // A new key text from the operating system's cryptographic random source.
@@ -52,10 +63,9 @@ std::string GenerateKey(const std::function<std::uint32_t()>& nextWord);
 
 // Adds (Encipher) or subtracts (Decipher) the key digits modulo 10, position by
 // position, over the first 600 characters of the group text. A run of blanks,
-// CR and LF at the very end of the group text is ignored. Each result digit is
-// passed to onDigit as it is produced; a non-digit at a digit position of
-// either text throws ConversionError after the digits before it were passed.
-Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction,
-                 const std::function<void(char)>& onDigit = {});
+// CR and LF at the very end of the group text is ignored. A non-digit at a
+// digit position of either text throws ConversionError, which carries the
+// result up to that position.
+Combined Combine(std::string_view groupText, std::string_view keyText, Direction direction);
 
 }  // namespace zazuzar

@@ -13,7 +13,7 @@ packages=(
   # the code-table picture
   libjpeg62-turbo-dev
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev
   # the window's font, an X server for screenshots and end-to-end runs
   fonts-liberation2 fontconfig xvfb xauth x11-utils imagemagick
   # reading printouts back, driving the real window

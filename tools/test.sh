@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 bash tools/sanitize.sh
 bash tools/fuzz.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAZUZAR_WERROR=ON
 cmake --build build-test -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure -j "$(nproc)"

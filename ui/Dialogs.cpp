@@ -22,6 +22,11 @@ int ShowCentred(QMessageBox& box) {
   return box.exec();
 }
 
+// "Description (*.ext)|*.ext" to the name filter a Qt file dialog takes.
+QString QtNameFilter(const QString& filter) {
+  return filter.section(QLatin1Char('|'), 0, 0);
+}
+
 }  // namespace
 
 void QtDialogs::Information(QWidget* parent, const QString& text) {
@@ -46,10 +51,6 @@ void QtDialogs::ErrorReport(QWidget* parent, const QString& caption, const QStri
   QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
   ShowCentred(box);
-}
-
-QString QtNameFilter(const QString& filter) {
-  return filter.section(QLatin1Char('|'), 0, 0);
 }
 
 std::optional<QString> QtDialogs::OpenFileName(QWidget* parent, const QString& filter) {

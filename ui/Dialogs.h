@@ -54,7 +54,4 @@ class QtDialogs : public Dialogs {
   QString lastOpenPath_;
 };
 
-// "Description (*.ext)|*.ext" to the name filter a Qt file dialog takes.
-QString QtNameFilter(const QString& filter);
-
 }  // namespace zazuzar

@@ -7,20 +7,27 @@
 #include "ui/Win1252.h"
 
 namespace zazuzar {
+namespace {
+
+// The message of an escaped error as the user reads it.
+QString ErrorMessage(const std::exception& error) {
+  if (const auto* window = dynamic_cast<const WindowError*>(&error)) {
+    return window->message();
+  }
+  // The core's messages are Windows-1252, like everything it hands out.
+  if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
+    return FromWin1252(conversion->message());
+  }
+  return FromWin1252(error.what());
+}
+
+}  // namespace
 
 QString ErrorReportText(const QString& message) {
   if (!message.isEmpty() && message.back().unicode() > u'.') {
     return message + QLatin1Char('.');
   }
   return message;
-}
-
-QString ErrorMessage(const std::exception& error) {
-  // The core's messages are Windows-1252, like everything it hands out.
-  if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
-    return FromWin1252(conversion->message());
-  }
-  return FromWin1252(error.what());
 }
 
 void RunGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& handler) {

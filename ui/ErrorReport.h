@@ -5,6 +5,7 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <stdexcept>
 
 class QWidget;
 
@@ -12,12 +13,21 @@ namespace zazuzar {
 
 class Dialogs;
 
+// An error of the window's own (the printer's), whose text is already a
+// QString; what() holds the same text in UTF-8.
+class WindowError : public std::runtime_error {
+ public:
+  explicit WindowError(const QString& message)
+      : std::runtime_error(message.toStdString()), message_(message) {}
+  const QString& message() const { return message_; }
+
+ private:
+  QString message_;
+};
+
 // The report's text for an error message: a full stop is added when the last
 // character's code is above that of ".".
 QString ErrorReportText(const QString& message);
-
-// The message of an escaped error as the user reads it.
-QString ErrorMessage(const std::exception& error);
 
 // Runs a handler; an error that escapes it ends the handler there and is shown
 // in the general error report, captioned with the application's title.

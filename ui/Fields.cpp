@@ -2,19 +2,30 @@
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextLayout>
+#include <QTextOption>
 #include <QValidator>
+#include <algorithm>
+#include <limits>
+#include <utility>
 
 #include "ui/JpegImage.h"
 #include "ui/Win1252.h"
@@ -83,10 +94,10 @@ void TEdit::PasteFromClipboard(QClipboard::Mode mode) {
   }
   const QString clip = QGuiApplication::clipboard()->text(mode);
   const int room = Room();
-  if (clip.isEmpty() || room <= 0) {
+  if (!clip.isEmpty() && room <= 0) {
     return;
   }
-  insert(clip.left(room));
+  insert(clip.left(room));  // an empty text removes the selection
 }
 
 void TEdit::keyPressEvent(QKeyEvent* event) {

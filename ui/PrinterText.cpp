@@ -4,16 +4,19 @@
 #include <QPagedPaintDevice>
 #include <QPrinter>
 #include <algorithm>
-#include <stdexcept>
+
+#include "ui/ErrorReport.h"
 
 namespace zazuzar {
 namespace {
 
-// Error texts travel as Windows-1252 bytes, as all error texts of the window do.
-constexpr const char* kPrintingImpossible =
-    "Drucken nicht m\xF6"
-    "glich";
-constexpr const char* kNotPrinting = "Der Drucker druckt gerade nicht";
+WindowError PrintingImpossible() {
+  return WindowError(QStringLiteral("Drucken nicht möglich"));
+}
+
+WindowError NotPrinting() {
+  return WindowError(QStringLiteral("Der Drucker druckt gerade nicht"));
+}
 
 // Extra space between two lines of text, in device units.
 constexpr int kLineGap = 2;
@@ -35,7 +38,7 @@ PrinterText::~PrinterText() {
 
 void PrinterText::BeginDoc() {
   if (printing_ || !painter_.begin(&device_)) {
-    throw std::runtime_error(kPrintingImpossible);
+    throw PrintingImpossible();
   }
   printing_ = true;
   x_ = 0;
@@ -76,7 +79,7 @@ int PrinterText::FittingLength(const QString& text, int room) const {
 
 void PrinterText::Write(const QString& text) {
   if (!printing_) {
-    throw std::logic_error(kNotPrinting);
+    throw NotPrinting();
   }
   const QFontMetrics metrics = painter_.fontMetrics();
   QString rest = text;
@@ -103,7 +106,7 @@ void PrinterText::Write(const QString& text) {
 
 void PrinterText::EndLine() {
   if (!printing_) {
-    throw std::logic_error(kNotPrinting);
+    throw NotPrinting();
   }
   const bool empty = lineHeight_ == 0;
   const int advance = empty ? painter_.fontMetrics().height() : lineHeight_ + kLineGap;
@@ -118,10 +121,10 @@ void PrinterText::EndLine() {
 
 void PrinterText::NewPage() {
   if (!printing_) {
-    throw std::logic_error(kNotPrinting);
+    throw NotPrinting();
   }
   if (!device_.newPage()) {
-    throw std::runtime_error(kPrintingImpossible);
+    throw PrintingImpossible();
   }
   x_ = 0;
   y_ = 0;
@@ -130,11 +133,11 @@ void PrinterText::NewPage() {
 
 void PrinterText::EndDoc() {
   if (!printing_) {
-    throw std::logic_error(kNotPrinting);
+    throw NotPrinting();
   }
   printing_ = false;
   if (!painter_.end()) {
-    throw std::runtime_error(kPrintingImpossible);
+    throw PrintingImpossible();
   }
 }
 

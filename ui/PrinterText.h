@@ -22,7 +22,7 @@ class PrinterText {
   PrinterText& operator=(const PrinterText&) = delete;
 
   // Begins the document at the top left of the first page. Throws
-  // std::runtime_error when the printer refuses the job.
+  // WindowError when the printer refuses the job.
   void BeginDoc();
   // Font and colour of the text written from now on; the point size holds on
   // the printer as on the screen.

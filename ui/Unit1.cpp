@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QTabBar>
 
+#include "core/OneTimePad.h"
 #include "ui/ErrorReport.h"
 #include "ui/JpegImage.h"
 
@@ -96,11 +97,13 @@ void TForm1::CreateControls() {
 
   VavorIn = Named(new TEdit(page), "VavorIn");
   VavorIn->setGeometry(8, 24, 649, 21);
-  VavorIn->SetMaxLength(100);
+  VavorIn->SetMaxLength(static_cast<int>(kPlainTextLimit));
 
   using Side = TBitBtn::GlyphSide;
   bt_OTPkey = GlyphButton("bt_OTPkey", "key", Side::Left, page, {8, 296, 121, 25},
                           QStringLiteral("OTP erzeugen"), true);
+  // "Chiffrieren " with a trailing blank until the first mode switch, which
+  // sets "Chiffrieren" without it: both are the program's own captions.
   bt_OTPCrypt = GlyphButton("bt_OTPCrypt", "pages", Side::Right, page, {8, 496, 153, 25},
                             QStringLiteral("Chiffrieren "), false);
   bt_OTPSave = GlyphButton("bt_OTPSave", "save", Side::Right, page, {368, 400, 105, 25},
@@ -109,7 +112,7 @@ void TForm1::CreateControls() {
                            QStringLiteral("OTP Laden"), true);
 
   OTPOut = Memo("OTPOut", page, {8, 328, 345, 153});
-  OTPOut->SetMaxLength(600);
+  OTPOut->SetMaxLength(static_cast<int>(kKeyLength));
   OTPOut->setContextMenuPolicy(Qt::NoContextMenu);
   OTPOut->SetSecret(true);  // the key
   OTPCryptOut = Memo("OTPCryptOut", page, {8, 528, 361, 225});
@@ -187,10 +190,10 @@ void TForm1::NameForScreenReaders() {
   Image1->setAccessibleName(QStringLiteral("Codetabelle"));
 }
 
-template <typename Signal>
-void TForm1::Bind(QObject* control, Signal signal, void (TForm1::*handler)(QObject*)) {
-  using Sender = typename QtPrivate::FunctionPointer<Signal>::Object;
-  connect(static_cast<Sender*>(control), signal, this, [this, control, handler] {
+template <typename Control, typename SignalOwner>
+void TForm1::Bind(Control* control, void (SignalOwner::*signal)(bool),
+                  void (TForm1::*handler)(QObject*)) {
+  connect(control, signal, this, [this, control, handler] {
     RunGuarded(dialogs_, this, [&] { (this->*handler)(control); });
   });
 }
@@ -230,14 +233,14 @@ void TForm1::VavorDeCoder(QObject*) {
   if (rb_VavorCode->isChecked()) {
     Label19->setText(QStringLiteral("Klartext: (max. 100 Zeichen)"));
     bt_kodieren->setText(rb_VavorCode->text());
-    bt_OTPCrypt->setText(QStringLiteral("Chiffrieren"));
-    VavorIn->SetMaxLength(100);
+    bt_OTPCrypt->setText(QStringLiteral("Chiffrieren"));  // no trailing blank, unlike at start
+    VavorIn->SetMaxLength(static_cast<int>(kPlainTextLimit));
     bt_VavorInLoad->setText(QStringLiteral("Text Laden"));
   } else {
     bt_kodieren->setText(rb_VavorDecod->text());
     Label19->setText(QStringLiteral("Chiffriertext: (max. 500 Zeichen)"));
     bt_OTPCrypt->setText(QStringLiteral("Dechiffrieren"));
-    VavorIn->SetMaxLength(600);
+    VavorIn->SetMaxLength(static_cast<int>(kCipherTextLimit));
     bt_VavorInLoad->setText(QStringLiteral("Crypt Laden"));
   }
   Label19->adjustSize();

@@ -87,40 +87,25 @@ void TForm1::bt_OTPCryptClick(QObject* Sender) {
   bt_OTPSave->setEnabled(false);
   bt_OTPPrint->setEnabled(false);
   OTPCryptOut->Clear();
-  std::string digits;
   if (keyLength < qsizetype(kKeyLength)) {
     OTPErzeugeClick(Sender);
   }
 
-  // The fields show nothing between two digits (no event is handled while the
-  // step runs), so the texts are built here and put into the fields once, when
-  // the step ends or fails.
-  std::string cipher;
-  std::string decoded;
-  struct ShowResults {
-    TForm1& form;
-    const std::string& cipher;
-    const std::string& decoded;
-    const std::string& digits;
-    bool encode;
-    ~ShowResults() {
-      form.OTPCryptOut->SetText(FromWin1252(cipher));
-      if (!encode && !digits.empty()) {
-        form.VavorDecrypt->SetText(FromWin1252(decoded));
-      }
+  const auto show = [this, encode](const Combined& result) {
+    OTPCryptOut->SetText(FromWin1252(result.groupText));
+    if (!encode && !result.digits.empty()) {
+      VavorDecrypt->SetText(FromWin1252(DecodeDigits(result.digits)));
     }
-  } show{*this, cipher, decoded, digits, encode};
-  Combine(ToWin1252Lossy(groupText), ToWin1252Lossy(OTPOut->Text()),
-          encode ? Direction::Encipher : Direction::Decipher, [&](char digit) {
-            cipher += digit;
-            digits += digit;
-            if (!encode) {
-              DecodeDigitsInto(digits, decoded);  // all the digits so far
-            }
-            if (digits.size() % 5 == 0) {
-              cipher += ' ';
-            }
-          });
+  };
+  Combined result;
+  try {
+    result = Combine(ToWin1252Lossy(groupText), ToWin1252Lossy(OTPOut->Text()),
+                     encode ? Direction::Encipher : Direction::Decipher);
+  } catch (const ConversionError& error) {
+    show(error.produced());  // the digits before the failure stay in the fields
+    throw;
+  }
+  show(result);
   bt_VavorDecryptSave->setEnabled(true);
   bt_VavorDecryptPrint->setEnabled(true);
 }

@@ -1,4 +1,5 @@
 // Loading and saving texts, cipher texts and keys.
+#include "core/OneTimePad.h"
 #include "ui/TextFiles.h"
 #include "ui/Unit1.h"
 #include "ui/Win1252.h"
@@ -6,6 +7,8 @@
 namespace zazuzar {
 namespace {
 
+// "Schlüseldateien" with one s when loading, "Schlüsseldateien" when saving:
+// both are the program's own wording and stay so.
 const QString kKeyLoadFilter = QStringLiteral("Schlüseldateien (*.OTP)|*.OTP");
 const QString kKeySaveFilter = QStringLiteral("Schlüsseldateien (*.OTP)|*.OTP");
 const QString kTextLoadFilter = QStringLiteral("Textdateien (*.txt)|*.txt");
@@ -14,9 +17,9 @@ const QString kCryptSaveFilter = QStringLiteral("Crypt-Datei (*.crp)|*.crp");
 const QString kTextSaveFilter = QStringLiteral("Textdatei (*.txt)|*.txt");
 
 // Line ends count: a text of 98 characters with CR LF fills the 100.
-constexpr qint64 kTextLoadLimit = 100;
+constexpr qint64 kTextLoadLimit = kPlainTextLimit;
 // Three more than the 600 a user may type, room for a line end after a full key's worth.
-constexpr qint64 kCryptLoadLimit = 603;
+constexpr qint64 kCryptLoadLimit = kCipherFileLimit;
 // A key is 600 characters; anything far beyond is not a key file.
 constexpr qint64 kKeyLoadLimit = 64 * 1024;
 

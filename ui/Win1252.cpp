@@ -51,7 +51,8 @@ QString FromWin1252(std::string_view bytes) {
   text.reserve(static_cast<qsizetype>(bytes.size()));
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    text += (byte >= 0x80 && byte <= 0x9F) ? QChar(kHighControls[byte - 0x80]) : QChar(byte);
+    text +=
+        (byte >= 0x80 && byte <= 0x9F) ? QChar(kHighControls[byte - 0x80]) : QChar(char16_t{byte});
   }
   return text;
 }

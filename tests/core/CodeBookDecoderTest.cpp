@@ -91,14 +91,6 @@ TEST(DecodeDigits, DecodesEverythingWithoutCut) {
   EXPECT_EQ(DecodeDigits(digits), text);
 }
 
-TEST(DecodeDigits, IntoReusesAndEmptiesTheOutput) {
-  std::string out = "stale";
-  DecodeDigitsInto("0", out);
-  EXPECT_EQ(out, "A");
-  DecodeDigitsInto("", out);
-  EXPECT_EQ(out, "");
-}
-
 // The printed code book, 600 to 699, as Windows-1252 bytes: 613 and 623 are
 // the same word, and 637 is spelt as printed.
 // clang-format off

@@ -19,7 +19,6 @@ TEST(RandomInput, EveryFunctionCopes) {
   const std::string leaning = "0123456789 6898\r\n";
   std::uniform_int_distribution<std::size_t> lean(0, leaning.size() - 1);
   const std::string key = GenerateKey();
-  std::string decoded;
   for (int round = 0; round < 3000; ++round) {
     std::string bytes;
     for (int n = length(rng); n > 0; --n) {
@@ -29,8 +28,7 @@ TEST(RandomInput, EveryFunctionCopes) {
     ASSERT_EQ(codes.find_first_not_of("0123456789"), std::string::npos);
     const auto [text, truncated] = FormatGroups(bytes, 500);
     ASSERT_EQ(truncated, bytes.size() >= 500);
-    DecodeDigitsInto(bytes, decoded);
-    ASSERT_EQ(decoded, DecodeDigits(bytes));
+    DecodeDigits(bytes);
     for (const std::string& group : {bytes, text}) {
       try {
         const Combined result = Combine(group, bytes, Direction::Decipher);

@@ -92,6 +92,7 @@ TEST_F(ClipboardTest, PasteKeepsTheInputFieldsRules) {
       {"held to 600 in decode mode", true, "", false, QString(700, QLatin1Char('1')),
        QString(600, QLatin1Char('1'))},
       {"empty clipboard", false, "ABC", false, QString(), "ABC"},
+      {"empty clipboard over a selection: removed", false, "ABC", true, QString(), ""},
   };
   for (const PasteRow& row : rows) {
     SCOPED_TRACE(row.situation);

@@ -491,7 +491,7 @@ TEST_F(WindowTest, LongCodeIsCutWithAMessage) {
 }
 
 TEST_F(WindowTest, ConversionFailureIsReportedAndTheWindowGoesOn) {
-  Click(form->bt_OTPkey);
+  form->OTPOut->SetText(QStringLiteral("00000 ").repeated(100));  // digits come back as typed
   SwitchToDecode();
   Type(form->VavorIn, QStringLiteral("1234567890"));  // no blank between the groups
   Click(form->bt_kodieren);
@@ -499,7 +499,9 @@ TEST_F(WindowTest, ConversionFailureIsReportedAndTheWindowGoesOn) {
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0],
             (Shown{"Error", "ZAZUZAR", QStringLiteral("' ' ist kein gültiger Integerwert.")}));
-  EXPECT_EQ(form->OTPCryptOut->Text().size(), 6) << "five digits and their blank stay";
+  EXPECT_EQ(form->OTPCryptOut->Text(), QStringLiteral("12345 "))
+      << "five digits and their blank stay";
+  EXPECT_EQ(form->VavorDecrypt->Text(), QStringLiteral("EINRS")) << "and their decoding";
   EXPECT_FALSE(form->bt_VavorDecryptSave->isEnabled());
   EXPECT_TRUE(form->OTPOut->isReadOnly());
 
