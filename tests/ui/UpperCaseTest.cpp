@@ -23,7 +23,7 @@ constexpr char16_t kBytes80To9F[32] = {
 TEST(Win1252, Bytes80To9FBothWays) {
   for (int i = 0; i < 32; ++i) {
     const std::string byte(1, static_cast<char>(0x80 + i));
-    const QString character(QChar(kBytes80To9F[i]));
+    const QString character{QChar(kBytes80To9F[i])};
     EXPECT_EQ(FromWin1252(byte), character) << "byte 0x" << std::hex << 0x80 + i;
     EXPECT_EQ(ToWin1252(character), byte) << "byte 0x" << std::hex << 0x80 + i;
   }
