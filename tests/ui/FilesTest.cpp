@@ -385,6 +385,10 @@ constexpr SaveRow kNewPlain{"neu.txt", kOutputSave, true};
 
 class SaveFaultTest : public FilesTest {
  protected:
+  static constexpr const char* kOldKeyText = "alter Schlüssel\r\n";
+  // The key file that every failed save must leave as it is, in `subfolder`
+  // of the test's folder.
+  void PutOldKey(const QString& subfolder = {}) { Put(subfolder + kOldKey.name, kOldKeyText); }
   void SaveAs(const SaveRow& row, const QString& folderPath) {
     Restart();
     Encipher(QStringLiteral("TREFF UM 18 UHR"));
@@ -409,7 +413,7 @@ class SaveFaultTest : public FilesTest {
       SaveAs(row, folderPath);
       EXPECT_EQ(Utf8(dialogs.shown.back().text),
                 Utf8(row.name + QStringLiteral(" wurde nicht gespeichert!\n") + reason));
-      EXPECT_EQ(Contents(old), "alter Schlüssel\r\n");
+      EXPECT_EQ(Contents(old), kOldKeyText);
       EXPECT_EQ(QDir(folderPath).entryList(QDir::Files | QDir::Hidden), before);
     }
   }
@@ -419,7 +423,7 @@ class SaveFaultTest : public FilesTest {
 // full disk or a quota does. ctest runs each test in a process of its own;
 // the limit is lifted again all the same.
 TEST_F(SaveFaultTest, WriteFailingPartWayKeepsTheOldFileAndLeavesNothing) {
-  Put(kOldKey.name, "alter Schlüssel\r\n");
+  PutOldKey();
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
   const rlimit tiny{4, saved.rlim_max};
@@ -439,10 +443,7 @@ TEST_F(SaveFaultTest, FullDiskKeepsTheOldFileAndLeavesNothing) {
   }
   const std::shared_ptr<void> unmount(
       nullptr, [&](void*) { umount2(disk.toUtf8().constData(), MNT_DETACH); });
-  QFile old(QDir(disk).filePath(kOldKey.name));
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write(QByteArray("alter Schlüssel\r\n"));
-  old.close();
+  PutOldKey(QStringLiteral("disk/"));
   QFile filler(QDir(disk).filePath(QStringLiteral("voll")));
   ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
   while (filler.write(QByteArray(4096, 'x')) > 0) {
@@ -458,7 +459,7 @@ TEST_F(SaveFaultTest, ReadOnlyFolderRefusesTheSaveOfAnOrdinaryUser) {
   const QString locked = PathOf("gesperrt");
   QDir().mkpath(locked);
   const QString old = QDir(locked).filePath(kOldKey.name);
-  Put(QStringLiteral("gesperrt/") + kOldKey.name, "alter Schlüssel\r\n");
+  PutOldKey(QStringLiteral("gesperrt/"));
   const uid_t nobody = 65534;
   const bool root = geteuid() == 0;
   if (root) {
@@ -513,10 +514,7 @@ TEST_F(SaveFaultTest, ModeThatCannotBeSetFailsTheSave) {
   const QString source = PathOf("quelle"), mounted = PathOf("ziel");
   QDir().mkpath(source);
   QDir().mkpath(mounted);
-  QFile old(QDir(source).filePath(kOldKey.name));
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write(QByteArray("alter Schlüssel\r\n"));
-  old.close();
+  PutOldKey(QStringLiteral("quelle/"));
   const QString mount =
       QStringLiteral("bindfs --chmod-deny '%1' '%2' 2>/dev/null").arg(source, mounted);
   if (geteuid() != 0 || std::system(mount.toUtf8().constData()) != 0) {
@@ -531,7 +529,7 @@ TEST_F(SaveFaultTest, ModeThatCannotBeSetFailsTheSave) {
     EXPECT_TRUE(
         dialogs.shown.back().text.endsWith(QStringLiteral(" wurde nicht gespeichert!\n") + reason))
         << Utf8(dialogs.shown.back().text);
-    EXPECT_EQ(Contents(QDir(mounted).filePath(kOldKey.name)), "alter Schlüssel\r\n");
+    EXPECT_EQ(Contents(QDir(mounted).filePath(kOldKey.name)), kOldKeyText);
     EXPECT_EQ(QDir(source).entryList(QDir::Files | QDir::Hidden), QStringList{kOldKey.name});
   }
 }
