@@ -6,12 +6,54 @@
 #include <algorithm>
 #include <cerrno>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zazuzar {
 namespace {
 
 constexpr qint64 kBlockSize = 64 * 1024;
+
+// Sets the process umask for its lifetime and puts the old one back on every
+// path. The window runs on one thread, so nothing else creates a file
+// meanwhile.
+class ScopedUmask {
+ public:
+  explicit ScopedUmask(std::optional<mode_t> mask)
+      : old_(mask ? std::optional(::umask(*mask)) : std::nullopt) {}
+  ~ScopedUmask() {
+    if (old_) {
+      ::umask(*old_);
+    }
+  }
+  ScopedUmask(const ScopedUmask&) = delete;
+  ScopedUmask& operator=(const ScopedUmask&) = delete;
+
+ private:
+  std::optional<mode_t> old_;
+};
+
+// Puts what was written through `fd` on the disk. EINVAL: the file system has
+// nothing to sync.
+std::optional<QString> Sync(int fd) {
+  if (::fsync(fd) != 0 && errno != EINVAL) {
+    return qt_error_string(errno);
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> SyncFolder(const QString& folder) {
+  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    // A folder one may write to but not read (a drop box) cannot be opened
+    // to sync it; the file is in it all the same.
+    return errno == EACCES ? std::nullopt : std::optional(qt_error_string(errno));
+  }
+  std::optional<QString> reason = Sync(fd);
+  ::close(fd);
+  return reason;
+}
 
 }  // namespace
 
@@ -73,25 +115,25 @@ std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
   QSaveFile file(path);
   // Writing straight into the target could leave it half written.
   file.setDirectWriteFallback(false);
-  // Unbuffered: a buffered QSaveFile writes only inside commit(), where a full
-  // disk goes unnoticed and an empty file replaces the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return file.errorString();
+  {
+    // The temporary file is owner-only from its first byte, made so rather
+    // than changed later: a stick mounted by the desktop (FAT, exFAT) refuses
+    // a chmod that takes read bits away. Only a new file that is meant to
+    // travel is made by the user's umask. QSaveFile gives a replaced file's
+    // mode to the new one where the file system lets it, and ignores a
+    // refusal; the file then stays owner-only.
+    const bool ownerOnly = existing.exists() || access == NewFileAccess::OwnerOnly;
+    const ScopedUmask mask(ownerOnly ? std::optional<mode_t>(077) : std::nullopt);
+    // Unbuffered: a buffered QSaveFile writes only inside commit(), where a
+    // full disk goes unnoticed and an empty file replaces the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+      return file.errorString();
+    }
   }
   const auto fail = [&file](QString reason) {
     file.cancelWriting();  // the temporary file goes, the old file stays
     return reason;
   };
-  // Set the mode before a byte of the text is in the file.
-  std::optional<QFileDevice::Permissions> mode;
-  if (existing.exists()) {
-    mode = existing.permissions();
-  } else if (access == NewFileAccess::OwnerOnly) {
-    mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-  }
-  if (mode && !file.setPermissions(*mode)) {
-    return fail(file.errorString());
-  }
   // A write may take only part of the text (a file-size limit does that
   // without an error); the next one then says why.
   for (std::size_t done = 0; done < bytes.size();) {
@@ -107,16 +149,17 @@ std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
   if (!file.flush()) {
     return fail(file.errorString());
   }
-  if (::fsync(file.handle()) != 0) {
-    const int error = errno;
-    if (error != EINVAL) {  // EINVAL: the file system has nothing to sync
-      return fail(qt_error_string(error));
-    }
+  if (const std::optional<QString> reason = Sync(file.handle())) {
+    return fail(*reason);
   }
   if (!file.commit()) {
     return file.errorString();
   }
-  return std::nullopt;
+  // The rename is on the disk only once the folder is: without this a power
+  // cut could bring the old file back, or lose the new one. A link is
+  // replaced where it points.
+  const QString target = QFileInfo(path).canonicalFilePath();
+  return SyncFolder(QFileInfo(target.isEmpty() ? path : target).absolutePath());
 }
 
 bool FileExists(const QString& path) {

@@ -30,16 +30,19 @@ LoadedText ReadText(QIODevice& device, qint64 limit);
 LoadedText LoadText(const QString& path, qint64 limit);
 
 // Who may read a file that a save creates. A file that is replaced keeps the
-// mode it had either way.
+// mode it had where the file system allows it, and is owner-only where not.
+// On a file system without Unix modes (a FAT or exFAT stick) every file gets
+// what the mount gives.
 enum class NewFileAccess {
   Umask,      // what the umask leaves: cipher texts are meant to travel
-  OwnerOnly,  // 0600: keys and deciphered plain texts
+  OwnerOnly,  // 0600 from the start: keys and deciphered plain texts
 };
 
 // Writes `bytes` to `path` whole, replacing the file only once everything is
-// on the disk; on any failure (full disk, quota, file-size limit, I/O error, a
-// mode that cannot be set) the old file stays byte for byte and nothing is
-// left beside it. Returns the system's reason when the file was not saved.
+// on the disk, the folder's entry included; on any failure (full disk, quota,
+// file-size limit, I/O error) the old file stays byte for byte and nothing is
+// left beside it. A mode that the file system refuses to set is no failure.
+// Returns the system's reason when the file was not saved.
 std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
                                  NewFileAccess access);
 
