@@ -10,10 +10,12 @@
 #include <utility>
 
 #include "ui/Win1252.h"
-#include "ui/controls/LengthLimit.h"
 
 namespace zazuzar {
 namespace {
+
+// The most a QLineEdit holds, and its own limit unless told otherwise.
+constexpr int kLineEditCapacity = 32767;
 
 // Puts whatever enters the input field into upper case: typing, pasting and
 // text set by a handler all pass through the validator.
@@ -46,7 +48,7 @@ QString UpperCaseInput(QString text) {
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   // The limit is kept here, not in QLineEdit, whose own limit would also cut
   // text that a handler sets.
-  QLineEdit::setMaxLength(32767);
+  QLineEdit::setMaxLength(kLineEditCapacity);
   setValidator(new UpperCaseValidator(this));
   setAcceptDrops(false);
 }
@@ -56,10 +58,7 @@ void TEdit::SetText(const QString& text) {
 }
 
 int TEdit::Room() const {
-  if (maxLength_ <= 0) {
-    return 32767 - static_cast<int>(text().size());
-  }
-  return maxLength_ - static_cast<int>(text().size() - selectedText().size());
+  return zazuzar::Room(maxLength_, kLineEditCapacity, text().size(), selectedText().size());
 }
 
 void TEdit::PasteFromClipboard(QClipboard::Mode mode) {
@@ -80,7 +79,8 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  if (InsertsText(event) && !isReadOnly() && Room() < event->text().size()) {
+  const qsizetype typed = TypedLength(event, false);
+  if (typed > 0 && !isReadOnly() && Room() < typed) {
     event->accept();  // refused: the field is full
     return;
   }

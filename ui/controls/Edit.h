@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+#include "ui/controls/LengthLimit.h"
+
 namespace zazuzar {
 
 // Upper-cases every letter that has a one-letter upper-case form; "ß" stays.
@@ -33,7 +35,7 @@ class TEdit : public QLineEdit {
 
  private:
   int Room() const;
-  int maxLength_ = 0;  // 0: no limit
+  int maxLength_ = kNoLengthLimit;
 };
 
 }  // namespace zazuzar

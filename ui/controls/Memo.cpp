@@ -12,9 +12,13 @@
 #include <QTextOption>
 #include <limits>
 
-#include "ui/controls/LengthLimit.h"
-
 namespace zazuzar {
+namespace {
+
+// A multi-line field has no bound of its own.
+constexpr int kMemoCapacity = std::numeric_limits<int>::max();
+
+}  // namespace
 
 TMemo::TMemo(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
@@ -52,17 +56,13 @@ void TMemo::TakeUserEdit() {
 }
 
 int TMemo::Room() const {
-  if (maxLength_ <= 0) {
-    return std::numeric_limits<int>::max();
-  }
-  return maxLength_ - static_cast<int>(text_.size() - textCursor().selectedText().size());
+  return zazuzar::Room(maxLength_, kMemoCapacity, text_.size(), textCursor().selectedText().size());
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {
   if (!isReadOnly()) {
-    const bool newLine = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const int needs = newLine ? 2 : static_cast<int>(event->text().size());
-    if ((newLine || InsertsText(event)) && Room() < needs) {
+    const qsizetype typed = TypedLength(event, true);
+    if (typed > 0 && Room() < typed) {
       event->accept();  // refused: the field is full
       return;
     }

@@ -5,6 +5,8 @@
 
 #include <QTextEdit>
 
+#include "ui/controls/LengthLimit.h"
+
 namespace zazuzar {
 
 class TMemo : public QTextEdit {
@@ -44,7 +46,7 @@ class TMemo : public QTextEdit {
   QString text_;
   bool settingText_ = false;
   bool secret_ = false;
-  int maxLength_ = 0;  // 0: no limit
+  int maxLength_ = kNoLengthLimit;
 };
 
 // Push button with a glyph picture holding the enabled and the disabled image
