@@ -2,46 +2,22 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QPainter>
+#include <QPainterPath>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <algorithm>
-#include <utility>
+#include <QtMath>
 
 #include "ui/JpegImage.h"
 
 namespace zazuzar {
-
 namespace {
 
+// Between the glyph and the ink of the text.
 constexpr int kGlyphSpacing = 4;
 
-// The columns that `text` inks when drawn in `font` from x = 0: the first,
-// and one past the last. Taken from the text as drawn, since hinting and
-// anti-aliasing make the ink differ from the font's metrics by a pixel.
-std::pair<int, int> InkColumns(const QString& text, const QFont& font) {
-  const QFontMetrics metrics(font);
-  const int pad = metrics.height();
-  QImage image(metrics.horizontalAdvance(text) + 2 * pad, metrics.height(),
-               QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  painter.setFont(font);
-  painter.setPen(Qt::black);
-  painter.drawText(pad, metrics.ascent(), text);
-  painter.end();
-  int first = image.width(), last = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if (qAlpha(row[x]) > 24) {  // faint edges of the anti-aliasing do not count
-        first = std::min(first, x);
-        last = std::max(last, x);
-      }
-    }
-  }
-  return last < 0 ? std::pair(0, 0) : std::pair(first - pad, last + 1 - pad);
-}
+// A column whose pixels the outlines cover less than this much shows only the
+// faint edge of the anti-aliasing, which the eye does not count as ink.
+constexpr qreal kFaintInk = 0.1;
 
 }  // namespace
 
@@ -62,28 +38,27 @@ TBitBtn::TBitBtn(const QString& glyphResource, GlyphSide side, QWidget* parent)
 
 TBitBtn::Layout TBitBtn::Arrange() const {
   const QString caption = text();
-  if (caption != inkText_ || font() != inkFont_) {
-    qsizetype letters = caption.size();
-    while (letters > 0 && caption.at(letters - 1) == QLatin1Char(' ')) {
-      --letters;
-    }
-    // The text reaches from its first inked column to its last, and on over
-    // its trailing blanks.
-    const auto [first, end] = InkColumns(caption.left(letters), font());
-    inkText_ = caption;
-    inkFont_ = font();
-    inkLeft_ = first;
-    inkWidth_ = end - first + fontMetrics().horizontalAdvance(caption.mid(letters));
+  qsizetype letters = caption.size();
+  while (letters > 0 && caption.at(letters - 1) == QLatin1Char(' ')) {
+    --letters;
   }
+  // The text reaches from its first inked column to its last, as the outlines
+  // of its glyphs tell, and on over its trailing blanks.
+  QPainterPath outlines;
+  outlines.addText(0, 0, font(), caption.left(letters));
+  const QRectF ink = outlines.boundingRect();
+  const int inkLeft = qFloor(ink.left() + kFaintInk);
+  const int inkWidth = qCeil(ink.right() - kFaintInk) - inkLeft +
+                       fontMetrics().horizontalAdvance(caption.mid(letters));
   const QSize glyph = iconSize();
-  const int pairWidth = glyph.width() + (caption.isEmpty() ? 0 : kGlyphSpacing + inkWidth_);
+  const int pairWidth = glyph.width() + (caption.isEmpty() ? 0 : kGlyphSpacing + inkWidth);
   const int left = (width() - pairWidth) / 2;
   const int glyphTop = (height() - glyph.height()) / 2;
   if (side_ == GlyphSide::Left) {
     const int textLeft = left + glyph.width() + kGlyphSpacing;
-    return {QRect(QPoint(left, glyphTop), glyph), textLeft - inkLeft_};
+    return {QRect(QPoint(left, glyphTop), glyph), textLeft - inkLeft};
   }
-  return {QRect(QPoint(left + inkWidth_ + kGlyphSpacing, glyphTop), glyph), left - inkLeft_};
+  return {QRect(QPoint(left + inkWidth + kGlyphSpacing, glyphTop), glyph), left - inkLeft};
 }
 
 QRect TBitBtn::GlyphRect() const {

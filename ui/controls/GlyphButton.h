@@ -30,11 +30,6 @@ class TBitBtn : public QPushButton {
   GlyphSide side_;
   QPixmap enabledGlyph_;
   QPixmap disabledGlyph_;
-  // The ink of the text last laid out, kept until text or font change.
-  mutable QString inkText_;
-  mutable QFont inkFont_;
-  mutable int inkLeft_ = 0;
-  mutable int inkWidth_ = 0;
 };
 
 // Radio button that takes clicks anywhere in its box, right of its caption
