@@ -1,22 +1,41 @@
 #include "ui/controls/Memo.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextOption>
 #include <limits>
+#include <memory>
 
 namespace zazuzar {
 namespace {
 
 // A multi-line field has no bound of its own.
 constexpr int kMemoCapacity = std::numeric_limits<int>::max();
+
+// A block's user state: the line end that ends it, if not CR LF.
+constexpr int kEndsWithCrLf = -1;  // QTextBlock's own default
+
+// How many characters of `text` from `i` on make one line end, as the
+// document reads plain text: CR LF, or one of CR, LF, the paragraph separator
+// and the two frame marks; 0 when none starts there.
+int LineEndLength(const QString& text, qsizetype i) {
+  switch (text.at(i).unicode()) {
+    case u'\r':
+      return i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n') ? 2 : 1;
+    case u'\n':
+    case QChar::ParagraphSeparator:
+    case 0xFDD0:  // QTextBeginningOfFrame
+    case 0xFDD1:  // QTextEndOfFrame
+      return 1;
+    default:
+      return 0;
+  }
+}
 
 }  // namespace
 
@@ -29,7 +48,6 @@ TMemo::TMemo(QWidget* parent) : QTextEdit(parent) {
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
   SetReadOnly(true);
-  connect(this, &QTextEdit::textChanged, this, &TMemo::TakeUserEdit);
 }
 
 void TMemo::SetReadOnly(bool readOnly) {
@@ -42,21 +60,41 @@ void TMemo::SetReadOnly(bool readOnly) {
 }
 
 void TMemo::SetText(const QString& text) {
-  settingText_ = true;
-  text_ = text;
   setPlainText(text);
-  settingText_ = false;
+  // The document begins a new block at each line end; a block ended by other
+  // than CR LF notes which.
+  QTextBlock block = document()->begin();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const int length = LineEndLength(text, i);
+    if (length == 0) {
+      continue;
+    }
+    block.setUserState(length == 2 ? kEndsWithCrLf : text.at(i).unicode());
+    block = block.next();
+    i += length - 1;
+  }
+  document()->setModified(false);
 }
 
-void TMemo::TakeUserEdit() {
-  if (!settingText_) {
-    // The user typed: what the field shows is the text, with Windows line ends.
-    text_ = toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+QString TMemo::Text() const {
+  if (document()->isModified()) {
+    // The user has edited the field: its text as shown, with Windows line ends.
+    return toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
   }
+  QString text;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    text += block.text();
+    if (block.next().isValid()) {
+      const int end = block.userState();
+      text += end == kEndsWithCrLf ? QStringLiteral("\r\n") : QString(QChar(end));
+    }
+  }
+  return text;
 }
 
 int TMemo::Room() const {
-  return zazuzar::Room(maxLength_, kMemoCapacity, text_.size(), textCursor().selectedText().size());
+  return zazuzar::Room(maxLength_, kMemoCapacity, Text().size(),
+                       textCursor().selectedText().size());
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {
@@ -110,19 +148,14 @@ QMimeData* TMemo::createMimeDataFromSelection() const {
 }
 
 QStringList TMemo::Lines() const {
-  auto* self = const_cast<TMemo*>(this);
-  // Not shown yet: lay the text out at the field's width all the same. The
-  // field's resize sizes its viewport, and the viewport's lays out the text.
-  for (QWidget* widget : {static_cast<QWidget*>(self), viewport()}) {
-    if (widget->testAttribute(Qt::WA_PendingResizeEvent)) {
-      QResizeEvent resize(widget->size(), QSize());
-      QCoreApplication::sendEvent(widget, &resize);
-      widget->setAttribute(Qt::WA_PendingResizeEvent, false);
-    }
-  }
-  document()->documentLayout()->documentSize();  // finishes the layout
+  // Laid out afresh at the width at which the field shows its text, the
+  // width inside its frame, as it has no scroll bars: a field that has never
+  // been shown has not laid out its own.
+  const std::unique_ptr<QTextDocument> copy(document()->clone());
+  copy->setPageSize(QSizeF(contentsRect().width(), -1));
+  copy->documentLayout()->documentSize();  // finishes the layout
   QStringList rows;
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+  for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
     const QTextLayout* layout = block.layout();
     for (int i = 0; layout && i < layout->lineCount(); ++i) {
       const QTextLine line = layout->lineAt(i);
@@ -130,11 +163,6 @@ QStringList TMemo::Lines() const {
     }
   }
   return rows;
-}
-
-QString TMemo::Line(int index) const {
-  const QStringList rows = Lines();
-  return index >= 0 && index < rows.size() ? rows.at(index) : QString();
 }
 
 }  // namespace zazuzar

@@ -1,6 +1,10 @@
 // Multi-line field that wraps at blanks, has no scroll bars and reads back
 // exactly the text that was set (line ends included). Its lines are the rows
 // as it lays them out at its width.
+//
+// The field's document is the only home of its text: a line end other than
+// CR LF that a handler sets is kept with the block it ends, and once the user
+// has edited the field every line end reads as CR LF.
 #pragma once
 
 #include <QTextEdit>
@@ -14,16 +18,15 @@ class TMemo : public QTextEdit {
  public:
   explicit TMemo(QWidget* parent = nullptr);
 
-  const QString& Text() const { return text_; }
+  QString Text() const;
   void SetText(const QString& text);
   void Clear() { SetText(QString()); }
   void SetReadOnly(bool readOnly);
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
 
-  // Row `index` as laid out at the field's width, without line ends; an empty
-  // text past the last row.
-  QString Line(int index) const;
+  // The rows as the field lays its text out at its width, without line ends,
+  // whether or not it is shown.
   QStringList Lines() const;
 
   // Text as it goes to the clipboard: every line break becomes CR LF.
@@ -40,15 +43,10 @@ class TMemo : public QTextEdit {
   QMimeData* createMimeDataFromSelection() const override;
 
  private:
-  void TakeUserEdit();
   int Room() const;
 
-  QString text_;
-  bool settingText_ = false;
   bool secret_ = false;
   int maxLength_ = kNoLengthLimit;
 };
-
-// Push button with a glyph picture holding the enabled and the disabled image
 
 }  // namespace zazuzar
