@@ -1,9 +1,11 @@
-// The decode-mode cipher step on 100 groups, with all its widget updates, and
-// loading a 1 GiB file into the key and input fields.
+// The decode-mode cipher step on 100 groups, with all its widget updates,
+// typing into the key field, and loading a 1 GiB file into the key and input
+// fields.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -30,6 +32,28 @@ void BM_DecipherStepInWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DecipherStepInWindow)->Unit(benchmark::kMillisecond);
+
+// A key typed into the unlocked key field and taken back: the field checks
+// its length limit against its whole text on each key.
+void BM_TypeIntoKeyField(benchmark::State& state) {
+  zazuzar::QtDialogs dialogs;
+  zazuzar::TForm1 form(dialogs);
+  form.show();
+  form.OTPErzeugeClick(nullptr);
+  form.BitBtn1Click(nullptr);
+  form.OTPOut->SetText(form.OTPOut->Text().left(599));
+  form.OTPOut->moveCursor(QTextCursor::End);
+  QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+  QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+  for (auto _ : state) {
+    QApplication::sendEvent(form.OTPOut, &one);
+    QApplication::sendEvent(form.OTPOut, &back);
+  }
+  if (form.OTPOut->Text().size() != 599) {
+    state.SkipWithError("the key field did not take the key and give it back");
+  }
+}
+BENCHMARK(BM_TypeIntoKeyField)->Unit(benchmark::kMicrosecond);
 
 // Answers the open dialog with one path and counts the boxes the loads show.
 class FixedPathDialogs : public zazuzar::QtDialogs {

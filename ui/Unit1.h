@@ -8,7 +8,11 @@
 #include <QWidget>
 
 #include "ui/Dialogs.h"
-#include "ui/Fields.h"
+#include "ui/controls/Edit.h"
+#include "ui/controls/GlyphButton.h"
+#include "ui/controls/Memo.h"
+#include "ui/controls/PopupMenu.h"
+#include "ui/controls/RadioButton.h"
 
 namespace zazuzar {
 

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 #include <QPrinter>
-#include <functional>
 #include <memory>
 
 #include "ui/PrinterText.h"
@@ -15,18 +14,18 @@ namespace {
 // A printout holds this many lines of a field, whatever the field holds.
 constexpr int kPrintedLines = 10;
 
-// One print job on the printer the user chooses: lines 0 to 9 as `lineAt`
-// gives them, in the font of `fontField`. A cancelled dialog prints nothing.
-// A printer that cannot make the copies asked for itself (Qt's PDF printer)
-// gets the lines once per copy, each copy on a page of its own.
-void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField,
-                   const std::function<QString(int)>& lineAt) {
+// One print job on the printer the user chooses: lines 0 to 9 of `source`,
+// in the font of `fontField`. A cancelled dialog prints nothing. A printer
+// that cannot make the copies asked for itself (Qt's PDF printer) gets the
+// lines once per copy, each copy on a page of its own.
+void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField, const TMemo& source) {
   const std::unique_ptr<QPagedPaintDevice> device = dialogs.ChoosePrinter(parent);
   if (!device) {
     return;
   }
   const auto* chosen = dynamic_cast<const QPrinter*>(device.get());
   const int copies = chosen && !chosen->supportsMultipleCopies() ? chosen->copyCount() : 1;
+  const QStringList lines = source.Lines();
   PrinterText printer(*device);
   printer.BeginDoc();
   printer.SetFont(fontField.font(), fontField.palette().color(QPalette::Text));
@@ -35,7 +34,7 @@ void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField,
       printer.NewPage();
     }
     for (int i = 0; i < kPrintedLines; ++i) {
-      printer.WriteLine(lineAt(i));
+      printer.WriteLine(lines.value(i));  // empty past the last row
     }
   }
   printer.EndDoc();
@@ -44,14 +43,12 @@ void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField,
 }  // namespace
 
 void TForm1::bt_OTPPrintClick(QObject*) {
-  PrintTenLines(dialogs_, this, *OTPOut, [this](int i) { return OTPOut->Line(i); });
+  PrintTenLines(dialogs_, this, *OTPOut, *OTPOut);
 }
 
 void TForm1::bt_VavorDecryptPrintClick(QObject*) {
   // The mode names the field, not which of the two the output area shows.
-  PrintTenLines(dialogs_, this, *OTPCryptOut, [this](int i) {
-    return EncodeMode() ? OTPCryptOut->Line(i) : VavorDecrypt->Line(i);
-  });
+  PrintTenLines(dialogs_, this, *OTPCryptOut, EncodeMode() ? *OTPCryptOut : *VavorDecrypt);
 }
 
 void TForm1::Einfuegen1Click(QObject*) {

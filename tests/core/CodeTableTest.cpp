@@ -127,6 +127,7 @@ TEST(FormatGroups, LaysOutGroupsOfFive) {
       {"0891118971", 500, "08911 18971 ", false},
       {"1234567", 3, "123", true},
       {"12345", 5, "12345 ", true},
+      {"123", 0, "", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.digits);

@@ -55,6 +55,7 @@ TEST(Combine, ConversionFailureNamesTheCharacter) {
     std::string group, key;
     std::string offending;
     std::string digitsBefore, groupsBefore;
+    std::size_t keySeen = std::string::npos;  // how much of `key` Combine is given
   };
   const Case cases[] = {
       {"12345 6\r7", kZeroKey, "\r", "123456", "12345 6"},
@@ -62,14 +63,17 @@ TEST(Combine, ConversionFailureNamesTheCharacter) {
       {"12345  67", kZeroKey, " ", "12345", "12345 "},
       {"12A45", kZeroKey, "A", "12", "12"},
       {"12345 67", "00000 0", "", "123456", "12345 6"},
+      // The key ends at a digit position, with a digit just past its end.
+      {"12345 67", "00000 00", "", "123456", "12345 6", 7},
       {"12A", "00", "A", "12", "12"},  // the group text is looked at first
       {"12345", "00X00", "X", "12", "12"},
       {"123456", "00000 00000", " ", "12345", "12345 "},
+      {"1234:", kZeroKey, ":", "1234", "1234"},  // ':' follows '9' in ASCII
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.group);
     try {
-      Combine(c.group, c.key, Direction::Encipher);
+      Combine(c.group, std::string_view(c.key).substr(0, c.keySeen), Direction::Encipher);
       ADD_FAILURE() << "no conversion failure";
     } catch (const ConversionError& e) {
       EXPECT_EQ(std::string(e.what()), "'" + c.offending + "' ist kein g\xFCltiger Integerwert");

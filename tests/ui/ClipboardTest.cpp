@@ -118,10 +118,11 @@ struct CopyRow {
   const char* situation;
   TMemo* TForm1::*field;
   QString text;
-  int preselect;     // characters selected before the copy
-  QString clip;      // the clipboard afterwards
-  QString selected;  // the field's selection afterwards
-  bool secret;       // marked to stay out of clipboard histories
+  int preselect;         // characters selected before the copy
+  QString clip;          // the clipboard afterwards
+  QString selected;      // the field's selection afterwards
+  bool secret;           // marked to stay out of clipboard histories
+  bool ownCopy = false;  // the field's own copy (Ctrl+C), not the menu's
 };
 
 TEST_F(ClipboardTest, CopyTakesTheWholeTextOfTheOutputField) {
@@ -137,6 +138,8 @@ TEST_F(ClipboardTest, CopyTakesTheWholeTextOfTheOutputField) {
        QString("AB") + paragraph + "CD", true},
       {"empty decoded text: nothing selected, clipboard kept", &TForm1::VavorDecrypt, "", 0,
        kBefore, "", false},
+      {"key field, its own copy: the selection", &TForm1::OTPOut, cipher, 5, "12345", "12345", true,
+       true},
   };
   for (const CopyRow& row : rows) {
     SCOPED_TRACE(row.situation);
@@ -151,8 +154,12 @@ TEST_F(ClipboardTest, CopyTakesTheWholeTextOfTheOutputField) {
     cursor.setPosition(row.preselect, QTextCursor::KeepAnchor);
     field->setTextCursor(cursor);
 
-    ASSERT_EQ(RightClick(field), form->PMenue_K);
-    form->Kopieren1->trigger();
+    if (row.ownCopy) {
+      QTest::keySequence(field, QKeySequence::Copy);
+    } else {
+      ASSERT_EQ(RightClick(field), form->PMenue_K);
+      form->Kopieren1->trigger();
+    }
     EXPECT_EQ(Clipboard()->text(), row.clip);
     EXPECT_EQ(field->textCursor().selectedText(), row.selected);
     if (row.clip != kBefore) {

@@ -159,15 +159,31 @@ TEST_F(PrinterTextTest, LinesRunDownFromTheTopLeftOfThePrintableArea) {
 }
 
 TEST_F(PrinterTextTest, TextWiderThanThePageGoesOnOnTheNextLine) {
-  const QString wide = QStringLiteral("0123456789").repeated(40);
-  for (const QString& before : {QString(), QStringLiteral("ABC ")}) {
+  const QString digits = QStringLiteral("0123456789").repeated(40);
+  // Faces outside the BMP, each a surrogate pair, after as many dots as leave
+  // room at the end of the line for the first half of a pair but not a face.
+  const char32_t faceCode = U'\U0001F634';
+  const QString face = QString::fromUcs4(&faceCode, 1);
+  QString dots;
+  while ((pageWidth - Advance(dots)) % Advance(face) < Advance(face.left(1)) && dots.size() < 99)
+    dots += QLatin1Char('.');
+  ASSERT_LT(dots.size(), 99) << "half a pair as wide as a face";
+  const struct {
+    QString before, wide;
+  } cases[] = {{QString(), digits}, {QStringLiteral("ABC "), digits}, {dots, face.repeated(60)}};
+  for (const auto& [before, wide] : cases) {
     SCOPED_TRACE(before.toStdString());
-    const QString pdf =
-        Print(QStringLiteral("wide%1.pdf").arg(before.size()), [&](PrinterText& printer) {
-          printer.Write(before);
-          printer.WriteLine(wide);
-        });
+    const QString pdf = Print(QStringLiteral("wide%1-%2.pdf").arg(before.size()).arg(wide.size()),
+                              [&](PrinterText& printer) {
+                                printer.Write(before);
+                                printer.WriteLine(wide);
+                              });
     QStringList rows = PrintedRows(pdf);
+    if (wide.at(0).isHighSurrogate()) {
+      // Qt's PDF gives back no text for a face, but half a pair as U+FFFD.
+      EXPECT_EQ(rows, QStringList{before});
+      continue;
+    }
     ASSERT_GE(rows.size(), 3);
     EXPECT_EQ(rows.join(QString()).remove(QLatin1Char(' ')),
               QString(before + wide).remove(QLatin1Char(' ')));

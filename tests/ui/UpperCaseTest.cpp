@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "ui/Fields.h"
 #include "ui/Win1252.h"
+#include "ui/controls/Edit.h"
 
 namespace zazuzar::testing {
 namespace {

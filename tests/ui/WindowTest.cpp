@@ -434,9 +434,10 @@ struct RefusalRow {
 };
 
 TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
-  const std::string shortKey(599, '1');
+  const std::string shortKey(599, '1'), fullKey(600, '1');
   const RefusalRow rows[] = {
       {"encode, only skipped characters", false, nullptr, "!?  !", "Text eingeben!"},
+      {"decode, only line ends", true, fullKey.c_str(), "\r\n \n", "Text eingeben!"},
       {"decode, no key", true, nullptr, "12345 ",
        "Kein vollständiger Schlüssel (600 Zeichen) vorhanden!"},
       {"decode, short key", true, shortKey.c_str(), "12345 ",
@@ -463,7 +464,7 @@ TEST_F(WindowTest, CipherStepRefusesWithoutTextOrFullKeyAndChangesNothing) {
     if (row.key)
       form->OTPOut->SetText(QString::fromLatin1(row.key));
     form->OTPCryptOut->SetText(QStringLiteral("before"));
-    Type(form->VavorIn, QString::fromUtf8(row.input));
+    form->VavorIn->SetText(QString::fromUtf8(row.input));  // as loaded from a file
     Click(form->bt_kodieren);
     EXPECT_TRUE(form->VavorDecrypt->Text().isEmpty());
     ASSERT_TRUE(form->bt_OTPCrypt->isEnabled());
