@@ -5,8 +5,15 @@
 # full RELRO, stack protector), no lintian error or warning, and AppStream
 # metadata and a desktop entry that validate cleanly.
 #   check_deb.sh <build folder>
+# Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
 build=$1
+for tool in dpkg-deb file readelf lintian appstreamcli desktop-file-validate; do
+  command -v "$tool" >/dev/null || {
+    echo "SKIPPED: $tool is missing; tools/install-deps.sh test installs it"
+    exit 77
+  }
+done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
