@@ -106,8 +106,15 @@ message(STATUS "Hardening: compile ${shown_compile}; link ${shown_link}; PIE")
 include(CheckPIESupported)
 check_pie_supported(LANGUAGES CXX)
 
+# Debian's packaging builds with the build type None, optimised by its CXXFLAGS.
+set(optimised_configs Release RelWithDebInfo MinSizeRel)
+if(CMAKE_CXX_FLAGS MATCHES "(^| )-O([1-3gsz]|fast)?( |$)")
+  list(APPEND optimised_configs None)
+endif()
+list(JOIN optimised_configs "," optimised_configs)
+
 function(zazuzar_harden)
-  set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+  set(optimised "$<CONFIG:${optimised_configs}>")
   foreach(target IN LISTS ARGN)
     if(TARGET ${target})
       target_compile_options(${target} PRIVATE "$<${optimised}:${hardening_cxx_flags}>")

@@ -28,6 +28,7 @@ command -v debootstrap >/dev/null ||
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
 
 root=$(mktemp -d "/var/tmp/zazuzar-$suite.XXXXXX")
+chmod 0755 "$root" # its / : apt's sandbox, lp and nobody must get through
 remove_root() {
   # Nothing may be mounted below the root when it goes; never is, as the
   # mounts were made in the namespace only.
