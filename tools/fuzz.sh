@@ -17,7 +17,7 @@ read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_encode_text fuzz_decode_digits fuzz_
 cmake -S . -B build-fuzz -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ \
-  -DZAZUZAR_FUZZ=ON -DZAZUZAR_HARDENING=OFF -DZAZUZAR_BUILD_TESTS=OFF -DZAZUZAR_BUILD_BENCH=OFF \
+  -DZAZUZAR_FUZZ=ON -DZAZUZAR_HARDENING=OFF -DBUILD_TESTING=OFF \
   -DZAZUZAR_WERROR=ON
 cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
 

@@ -1,32 +1,100 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Zazuzar need.
-# Run as root; running it again installs nothing new.
+# Installs the Debian packages Zazuzar needs; run as root. Running it again
+# installs nothing new.
+#   install-deps.sh run    building and running the program
+#   install-deps.sh test   that, and what the tests, the sanitizers, the
+#                          fuzzers, the benchmarks and the package check need
+#   install-deps.sh --list run|test   prints the packages instead
+# Names that differ between Debian releases are read off what apt offers, so
+# a new release needs no edit here as long as it keeps the same scheme.
 set -euo pipefail
 
-packages=(
+list=0
+if [[ ${1:-} == --list ]]; then
+  list=1
+  shift
+fi
+set_name=${1:-}
+if [[ $set_name != run && $set_name != test ]]; then
+  echo "usage: $0 [--list] run|test" >&2
+  exit 2
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+# A fresh machine or chroot may have no package lists yet.
+if ! apt-cache show cmake >/dev/null 2>&1; then
+  apt-get update -qq
+fi
+
+release=$(. /etc/os-release && echo "${PRETTY_NAME:-${ID:-unknown}}")
+unknown() {
+  echo "install-deps.sh: $release offers no $1; $2" >&2
+  exit 1
+}
+candidate() { apt-cache policy "$1" 2>/dev/null | sed -n 's/^ *Candidate: //p' | grep -v '(none)' || true; }
+# A version without its epoch and Debian revision: 1:2.1.5-3 -> 2.1.5
+upstream() { sed 's/^[0-9]*://; s/-[^-]*$//' <<<"$1"; }
+
+# The window's font is Liberation Sans of version 2. Debian 12 has it as
+# fonts-liberation2 (fonts-liberation is version 1 there); later releases put
+# version 2 in fonts-liberation and keep fonts-liberation2 only as a
+# transitional package.
+font=
+for package in fonts-liberation fonts-liberation2; do
+  version=$(candidate "$package")
+  if [[ -n $version ]] && dpkg --compare-versions "$(upstream "$version")" ge 2; then
+    font=$package
+    break
+  fi
+done
+[[ -n $font ]] || unknown "Liberation fonts of version 2" "looked for fonts-liberation and fonts-liberation2"
+
+run=(
   # tool chain
-  build-essential cmake ninja-build pkg-config git clang-format
-  # Qt 6 Widgets, PrintSupport and Test, and the platform plugins (xcb, offscreen)
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  build-essential cmake ninja-build
+  # Qt 6 Widgets and PrintSupport, and the platform plugins (xcb, offscreen)
+  qt6-base-dev qt6-qpa-plugins
   # German texts for Qt's own dialogs
   qt6-translations-l10n
   # the code-table picture
   libjpeg62-turbo-dev
-  # tests and benchmarks
-  libgtest-dev libbenchmark-dev
-  # the window's font, an X server for screenshots and end-to-end runs
-  fonts-liberation2 fontconfig xvfb xauth x11-utils imagemagick
-  # reading printouts back, driving the real window
-  poppler-utils xdotool xclip
-  # saving onto a file system that refuses file modes
-  bindfs
-  # sanitizers and fuzzing
-  clang libclang-rt-14-dev
-  # packaging and its checks, and measuring
-  dpkg-dev file lintian appstream desktop-file-utils hyperfine
-  # a private print scheduler for the printing test
-  cups cups-client
+  # the window's font
+  "$font" fontconfig
 )
+
+test=()
+if [[ $set_name == test ]]; then
+  # The sanitizers' and the fuzzers' runtime belongs to the clang that the
+  # clang package of this release depends on: clang-14 -> libclang-rt-14-dev.
+  major=$(apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9]\+\)$/\1/p' | head -n 1)
+  [[ -n $major ]] || unknown "clang package that depends on a clang-<version>" "looked at: apt-cache depends clang"
+  runtime=libclang-rt-$major-dev
+  [[ -n $(candidate "$runtime") ]] || unknown "$runtime" "it is the runtime of clang-$major"
+  test=(
+    # developer tools
+    pkg-config git clang-format
+    # tests and benchmarks
+    libgtest-dev libbenchmark-dev
+    # an X server for screenshots and end-to-end runs
+    xvfb xauth x11-utils imagemagick
+    # reading printouts back, driving the real window
+    poppler-utils xdotool xclip
+    # saving onto a file system that refuses file modes
+    bindfs
+    # sanitizers and fuzzing
+    clang "$runtime"
+    # packaging and its checks, and measuring
+    dpkg-dev file lintian appstream desktop-file-utils hyperfine
+    # a private print scheduler for the printing test
+    cups cups-client
+  )
+fi
+
+packages=("${run[@]}" "${test[@]}")
+if ((list)); then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -34,7 +102,6 @@ for p in "${packages[@]}"; do
 done
 
 if ((${#missing[@]})); then
-  export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -4,9 +4,8 @@
 # Install it with: apt-get install ./build-pkg/zazuzar_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
-cmake -S . -B build-pkg -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DZAZUZAR_BUILD_TESTS=OFF -DZAZUZAR_BUILD_BENCH=OFF
+bash tools/install-deps.sh test # packing needs dpkg-dev and file besides the build
+cmake -S . -B build-pkg -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build build-pkg --target zazuzar
 (cd build-pkg && cpack -G DEB >/dev/null)
 ls build-pkg/zazuzar_*.deb

@@ -25,7 +25,7 @@ cmake -S . -B build-asan -G Ninja \
   -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="$flags" \
   -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
-  -DZAZUZAR_BUILD_UI=ON -DZAZUZAR_BUILD_TESTS=ON -DZAZUZAR_BUILD_BENCH=OFF \
+  -DZAZUZAR_BUILD_UI=ON -DBUILD_TESTING=ON -DZAZUZAR_BUILD_TOOLS=ON \
   -DZAZUZAR_HARDENING=OFF -DZAZUZAR_WERROR=ON
 cmake --build build-asan -j "$jobs"
-ctest --test-dir build-asan --output-on-failure -j "$jobs"
+bash tools/run-ctest.sh build-asan -j "$jobs"

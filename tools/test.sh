@@ -1,14 +1,33 @@
 #!/usr/bin/env bash
-# Installs what Zazuzar needs (as root), builds everything and runs every test:
-# the suite under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers
-# for a bounded time each, and last the suite on the normal build, whose CTest
-# summary ends the output.
+# Installs what Zazuzar's tests need (as root), builds everything and runs every
+# test: the suite under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# fuzzers for a bounded time each, and last the suite on the normal build,
+# package check included. Each stage's time follows it.
+#   test.sh [stage...]   stages: sanitize fuzz normal (default all three)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
-bash tools/sanitize.sh
-bash tools/fuzz.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAZUZAR_WERROR=ON
-cmake --build build-test -j "$(nproc)"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build-test --output-on-failure -j "$(nproc)"
+stages=("$@")
+((${#stages[@]})) || stages=(sanitize fuzz normal)
+jobs=$(nproc)
+
+normal() {
+  cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAZUZAR_WERROR=ON \
+    -DZAZUZAR_BUILD_BENCH=ON -DZAZUZAR_BUILD_TOOLS=ON -DZAZUZAR_PACKAGE_CHECK=ON
+  cmake --build build-test -j "$jobs"
+  QT_QPA_PLATFORM=offscreen bash tools/run-ctest.sh build-test -j "$jobs"
+}
+
+for stage in install "${stages[@]}"; do
+  start=$SECONDS
+  case $stage in
+    install) bash tools/install-deps.sh test ;;
+    sanitize) bash tools/sanitize.sh ;;
+    fuzz) bash tools/fuzz.sh ;;
+    normal) normal ;;
+    *)
+      echo "unknown stage $stage (sanitize, fuzz, normal)"
+      exit 2
+      ;;
+  esac
+  echo "stage $stage: $((SECONDS - start)) s"
+done

@@ -3,10 +3,18 @@
 # program, the desktop entry and both icons in their freedesktop places, the
 # runtime dependencies, a stripped program under 2 MiB built hardened (PIE,
 # full RELRO, stack protector), no lintian error or warning, and AppStream
-# metadata and a desktop entry that validate cleanly.
+# metadata and a desktop entry that validate cleanly (but for the one accepted
+# warning below).
 #   check_deb.sh <build folder>
+# Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
 build=$1
+for tool in dpkg-deb file readelf lintian appstreamcli desktop-file-validate; do
+  command -v "$tool" >/dev/null || {
+    echo "SKIPPED: $tool is missing; tools/install-deps.sh test installs it"
+    exit 77
+  }
+done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
@@ -36,8 +44,23 @@ grep -q 'FLAGS.*BIND_NOW' <<<"$dynamic" || { echo "not linked with -z now"; fail
 grep -q 'FLAGS_1.*PIE' <<<"$dynamic" || { echo "not a PIE"; fail=1; }
 grep -q 'GNU_RELRO' <<<"$(readelf -l "$program")" || { echo "no RELRO segment"; fail=1; }
 grep -q '__stack_chk_fail' <<<"$(readelf -W --dyn-syms "$program")" || { echo "no stack protector"; fail=1; }
-report=$(lintian --allow-root --fail-on error,warning "$deb" 2>&1) || { echo "lintian: $report"; fail=1; }
-report=$(appstreamcli validate --no-net "$out/root/$metainfo" 2>&1) || { echo "appstreamcli: $report"; fail=1; }
+# There is no public home page yet, so the metadata has no <url
+# type="homepage">, and newer AppStream validators (Debian 13's) warn
+# url-homepage-missing. That one warning is accepted, and lintian's
+# appstream-metadata-validation-failed only where it is the validator's sole
+# complaint. The validator is asked as lintian asks it, on the whole tree.
+accepted=url-homepage-missing
+appstream=$(appstreamcli validate-tree --format=yaml --no-net "$out/root" 2>&1) || true
+complaints=$(awk '/^- tag:/ { tag = $3 } /^  severity: (warning|error)$/ { print tag }' <<<"$appstream" |
+  sort -u | paste -sd ' ')
+grep -q '^Passed: yes$' <<<"$appstream" || [[ $complaints == "$accepted" ]] ||
+  { echo "appstreamcli: $appstream"; fail=1; }
+status=0
+report=$(lintian --allow-root --fail-on error,warning "$deb" 2>&1) || status=$?
+if ((status != 0)); then
+  others=$(grep -E '^[EW]: ' <<<"$report" | grep -v '^W: zazuzar: appstream-metadata-validation-failed ' || true)
+  ((status == 2)) && [[ -z $others && $complaints == "$accepted" ]] || { echo "lintian: $report"; fail=1; }
+fi
 report=$(desktop-file-validate "$out/root/usr/share/applications/zazuzar.desktop" 2>&1) && [[ -z $report ]] ||
   { echo "desktop-file-validate: $report"; fail=1; }
 echo "$(basename "$deb"): program $size bytes; Depends: $depends"

@@ -16,7 +16,7 @@ if ((EUID != 0)); then
 fi
 for tool in cupsd lpadmin lpstat; do
   command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is missing; tools/install-deps.sh installs cups and cups-client"
+    echo "SKIPPED: $tool is missing; tools/install-deps.sh test installs cups and cups-client"
     exit 77
   }
 done
