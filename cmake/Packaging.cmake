@@ -2,21 +2,31 @@
 include(GNUInstallDirs)
 set(zazuzar_maintainer "Zazuzar developers <dev@zazuzar.invalid>")
 
+# The modes are fixed, whatever the umask of whoever builds or installs:
+# folders 0755, files 0644, the program 0755.
+set(zazuzar_mode_0755 OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                        WORLD_READ WORLD_EXECUTE)
+set(zazuzar_mode_0644 OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${zazuzar_mode_0755})
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${zazuzar_mode_0755})
+
 if(ZAZUZAR_BUILD_UI)
-  install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+          PERMISSIONS ${zazuzar_mode_0755})
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/zazuzar.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+          PERMISSIONS ${zazuzar_mode_0644})
   foreach(size 16 32)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icon${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-            RENAME zazuzar.png)
+            RENAME zazuzar.png PERMISSIONS ${zazuzar_mode_0644})
   endforeach()
   # The manual pages, the AppStream metadata and the Debian changelog, with
   # the version and the release date filled in.
   set(made ${PROJECT_BINARY_DIR}/packaging)
   include(${PROJECT_SOURCE_DIR}/cmake/Release.cmake)
   install(FILES ${made}/org.zazuzar.zazuzar.metainfo.xml
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo PERMISSIONS ${zazuzar_mode_0644})
 
   # The manual pages and the changelog go in compressed, without a time stamp
   # in the gzip header; they are made with the program.
@@ -32,11 +42,14 @@ if(ZAZUZAR_BUILD_UI)
     VERBATIM)
   add_custom_target(zazuzar_docs ALL DEPENDS ${made}/man1/zazuzar.1.gz)
   add_dependencies(zazuzar zazuzar_docs)
-  install(FILES ${made}/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${made}/de/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
-  install(FILES ${made}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar)
+  install(FILES ${made}/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+          PERMISSIONS ${zazuzar_mode_0644})
+  install(FILES ${made}/de/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1
+          PERMISSIONS ${zazuzar_mode_0644})
+  install(FILES ${made}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar
+          PERMISSIONS ${zazuzar_mode_0644})
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar PERMISSIONS ${zazuzar_mode_0644})
 endif()
 
 set(CPACK_PACKAGE_NAME zazuzar)
