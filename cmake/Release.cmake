@@ -12,6 +12,8 @@
 # and sets `version_var` and `epoch_var` to the version and the release time
 # (seconds since 1970, UTC) of its top entry.
 function(zazuzar_read_changelog source maintainer debian_changelog version_var epoch_var)
+  get_filename_component(folder ${debian_changelog} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
   execute_process(
     COMMAND bash ${source}/packaging/debian-changelog.sh zazuzar ${maintainer}
             ${source}/CHANGELOG.md ${debian_changelog}
