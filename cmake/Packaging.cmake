@@ -2,13 +2,13 @@
 include(GNUInstallDirs)
 set(zazuzar_maintainer "Zazuzar developers <dev@zazuzar.invalid>")
 
-# The modes are fixed, whatever the umask of whoever builds or installs:
-# folders 0755, files 0644, the program 0755.
+# The package's modes are fixed, whatever the builder's umask: files 0644 and
+# the program 0755 here, folders 0755 by a script that CPack runs before it
+# packs (CMake makes folders with the umask).
 set(zazuzar_mode_0755 OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                        WORLD_READ WORLD_EXECUTE)
+                      WORLD_READ WORLD_EXECUTE)
 set(zazuzar_mode_0644 OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${zazuzar_mode_0755})
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${zazuzar_mode_0755})
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageFolderModes.cmake)
 
 if(ZAZUZAR_BUILD_UI)
   install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}

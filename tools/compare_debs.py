@@ -150,7 +150,7 @@ def main(first_path, second_path):
         "time": "times differ: the clock of the build reaches the package "
         "(SOURCE_DATE_EPOCH, from CHANGELOG.md's top entry, is not in effect)",
         "mode": "modes differ: the builder's umask reaches the package "
-        "(the fixed install modes or the packing step's umask 022 are missing)",
+        "(the folder-mode script of CPack, the install modes or package.sh's umask 022 for CPack is missing)",
         "owner": "owners differ: the building user reaches the package",
         "order": "the order of the entries differs",
         "content": "file contents differ (see the bytes above)",

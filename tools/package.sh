@@ -15,7 +15,7 @@ cmake -S . -B build-pkg -G Ninja -DCMAKE_BUILD_TYPE=Release \
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l build-pkg/packaging/changelog -S Timestamp)}
 export SOURCE_DATE_EPOCH
 cmake --build build-pkg --target zazuzar
-# CPack writes the .deb's own members with the umask's mode; the modes inside
-# are fixed by the install rules.
+# CPack writes the .deb's own members (debian-binary, control.tar.gz,
+# data.tar.gz) with the umask's modes; the modes inside are fixed by the build.
 (umask 022 && cd build-pkg && cpack -G DEB >/dev/null)
 ls build-pkg/zazuzar_*.deb
