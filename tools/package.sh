@@ -18,4 +18,4 @@ cmake --build build-pkg --target zazuzar
 # CPack writes the .deb's own members (debian-binary, control.tar.gz,
 # data.tar.gz) with the umask's modes; the modes inside are fixed by the build.
 (umask 022 && cd build-pkg && cpack -G DEB >/dev/null)
-ls build-pkg/zazuzar_*.deb
+sha256sum build-pkg/zazuzar_*.deb
