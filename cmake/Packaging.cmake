@@ -2,41 +2,54 @@
 include(GNUInstallDirs)
 set(zazuzar_maintainer "Zazuzar developers <dev@zazuzar.invalid>")
 
+# The package's modes are fixed, whatever the builder's umask: files 0644 and
+# the program 0755 here, folders 0755 by a script that CPack runs before it
+# packs (CMake makes folders with the umask).
+set(zazuzar_mode_0755 OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                      WORLD_READ WORLD_EXECUTE)
+set(zazuzar_mode_0644 OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageFolderModes.cmake)
+
 if(ZAZUZAR_BUILD_UI)
-  install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+          PERMISSIONS ${zazuzar_mode_0755})
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/zazuzar.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+          PERMISSIONS ${zazuzar_mode_0644})
   foreach(size 16 32)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icon${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-            RENAME zazuzar.png)
+            RENAME zazuzar.png PERMISSIONS ${zazuzar_mode_0644})
   endforeach()
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.zazuzar.zazuzar.metainfo.xml
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-  # The manual pages and the changelog (CHANGELOG.md in the Debian changelog
-  # format) go in compressed, without a time stamp in the gzip header; they
-  # are made with the program.
+  # The manual pages, the AppStream metadata and the Debian changelog, with
+  # the version and the release date filled in.
   set(made ${PROJECT_BINARY_DIR}/packaging)
-  set(man ${PROJECT_SOURCE_DIR}/packaging/man)
+  include(${PROJECT_SOURCE_DIR}/cmake/Release.cmake)
+  install(FILES ${made}/org.zazuzar.zazuzar.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo PERMISSIONS ${zazuzar_mode_0644})
+
+  # The manual pages and the changelog go in compressed, without a time stamp
+  # in the gzip header; they are made with the program.
+  set(pages ${made}/pages)
   add_custom_command(
-    OUTPUT ${made}/man1/zazuzar.1.gz ${made}/de/man1/zazuzar.1.gz ${made}/changelog.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${made}/man1 ${made}/de/man1
-    COMMAND ${CMAKE_COMMAND} -E copy ${man}/zazuzar.1 ${made}/man1/zazuzar.1
-    COMMAND ${CMAKE_COMMAND} -E copy ${man}/de/zazuzar.1 ${made}/de/man1/zazuzar.1
-    COMMAND bash ${PROJECT_SOURCE_DIR}/packaging/debian-changelog.sh zazuzar
-            ${zazuzar_maintainer} ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${made}/changelog
-    COMMAND gzip -9nf ${made}/man1/zazuzar.1 ${made}/de/man1/zazuzar.1 ${made}/changelog
-    DEPENDS ${man}/zazuzar.1 ${man}/de/zazuzar.1 ${PROJECT_SOURCE_DIR}/CHANGELOG.md
-            ${PROJECT_SOURCE_DIR}/packaging/debian-changelog.sh
+    OUTPUT ${made}/man1/zazuzar.1.gz ${made}/de/man1/zazuzar.1.gz ${made}/doc/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${made}/man1 ${made}/de/man1 ${made}/doc
+    COMMAND ${CMAKE_COMMAND} -E copy ${pages}/zazuzar.1 ${made}/man1/zazuzar.1
+    COMMAND ${CMAKE_COMMAND} -E copy ${pages}/de/zazuzar.1 ${made}/de/man1/zazuzar.1
+    COMMAND ${CMAKE_COMMAND} -E copy ${made}/changelog ${made}/doc/changelog
+    COMMAND gzip -9nf ${made}/man1/zazuzar.1 ${made}/de/man1/zazuzar.1 ${made}/doc/changelog
+    DEPENDS ${pages}/zazuzar.1 ${pages}/de/zazuzar.1 ${made}/changelog
     VERBATIM)
   add_custom_target(zazuzar_docs ALL DEPENDS ${made}/man1/zazuzar.1.gz)
   add_dependencies(zazuzar zazuzar_docs)
-  install(FILES ${made}/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${made}/de/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
-  install(FILES ${made}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar)
+  install(FILES ${made}/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+          PERMISSIONS ${zazuzar_mode_0644})
+  install(FILES ${made}/de/man1/zazuzar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1
+          PERMISSIONS ${zazuzar_mode_0644})
+  install(FILES ${made}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar
+          PERMISSIONS ${zazuzar_mode_0644})
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zazuzar PERMISSIONS ${zazuzar_mode_0644})
 endif()
 
 set(CPACK_PACKAGE_NAME zazuzar)

@@ -8,6 +8,7 @@ namespace zazuzar {
 
 void SetUpApplication(QApplication& application) {
   QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
+  QApplication::setApplicationVersion(QStringLiteral(ZAZUZAR_VERSION));
   UseGermanQtTexts(application);
 }
 

@@ -7,8 +7,9 @@ class QApplication;
 
 namespace zazuzar {
 
-// Gives `application` the title "ZAZUZAR" (the caption of the error report)
-// and Qt's German texts for its own dialogs, where they are installed.
+// Gives `application` the title "ZAZUZAR" (the caption of the error report),
+// the program's version, and Qt's German texts for its own dialogs, where
+// they are installed.
 void SetUpApplication(QApplication& application);
 
 }  // namespace zazuzar

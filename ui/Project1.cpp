@@ -1,13 +1,18 @@
-// Starts Zazuzar: the application, its title, the main window, the message loop.
+// Starts Zazuzar: the application, its title, the main window, the message
+// loop; or answers the command line (--version, --help) without a window.
 #include <QApplication>
 
 #include "ui/Application.h"
+#include "ui/CommandLine.h"
 #include "ui/Dialogs.h"
 #include "ui/Hardening.h"
 #include "ui/Unit1.h"
 
 int main(int argc, char* argv[]) {
   zazuzar::HardenProcess();  // before any key or message exists
+  if (const auto status = zazuzar::AnswerCommandLine(argc, argv)) {
+    return *status;
+  }
   QApplication application(argc, argv);
   zazuzar::SetUpApplication(application);
   zazuzar::QtDialogs dialogs;

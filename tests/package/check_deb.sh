@@ -2,9 +2,9 @@
 # Packs the built program with CPack and checks the Debian package: the
 # program, the desktop entry and both icons in their freedesktop places, the
 # runtime dependencies, a stripped program under 2 MiB built hardened (PIE,
-# full RELRO, stack protector), no lintian error or warning, and AppStream
-# metadata and a desktop entry that validate cleanly (but for the one accepted
-# warning below).
+# full RELRO, stack protector), no lintian error or warning (folders 0755
+# though packed under umask 077), and AppStream metadata and a desktop entry
+# that validate cleanly (but for the one accepted warning below).
 #   check_deb.sh <build folder>
 # Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
@@ -17,7 +17,8 @@ for tool in dpkg-deb file readelf lintian appstreamcli desktop-file-validate; do
 done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null
+# Packed under umask 077: the modes in the package must not follow it.
+(umask 077 && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >/dev/null)
 deb=$(ls "$out"/zazuzar_*.deb)
 contents=$(dpkg-deb -c "$deb")
 fail=0
