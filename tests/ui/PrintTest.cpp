@@ -187,7 +187,8 @@ TEST_F(PrinterTextTest, TextWiderThanThePageGoesOnOnTheNextLine) {
   const struct {
     QString before, wide;
   } cases[] = {{QString(), digits}, {QStringLiteral("ABC "), digits}, {dots, face.repeated(60)}};
-  for (const auto& [before, wide] : cases) {
+  for (const auto& row : cases) {
+    const QString &before = row.before, &wide = row.wide;  // clang 14 captures no bindings
     SCOPED_TRACE(before.toStdString());
     const QString pdf = Print(QStringLiteral("wide%1-%2.pdf").arg(before.size()).arg(wide.size()),
                               [&](PrinterText& printer) {
