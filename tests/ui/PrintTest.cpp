@@ -176,17 +176,22 @@ TEST_F(PrinterTextTest, LinesRunDownFromTheTopLeftOfThePrintableArea) {
 
 TEST_F(PrinterTextTest, TextWiderThanThePageGoesOnOnTheNextLine) {
   const QString digits = QStringLiteral("0123456789").repeated(40);
+  struct Case {
+    QString before, wide;
+  };
+  std::vector<Case> cases = {{QString(), digits}, {QStringLiteral("ABC "), digits}};
   // Faces outside the BMP, each a surrogate pair, after as many dots as leave
   // room at the end of the line for the first half of a pair but not a face.
+  // Where the font makes half a pair at least as wide as a face, no line can
+  // end inside a pair, and there is nothing to check.
   const char32_t faceCode = U'\U0001F634';
   const QString face = QString::fromUcs4(&faceCode, 1);
   QString dots;
   while ((pageWidth - Advance(dots)) % Advance(face) < Advance(face.left(1)) && dots.size() < 99)
     dots += QLatin1Char('.');
-  ASSERT_LT(dots.size(), 99) << "half a pair as wide as a face";
-  const struct {
-    QString before, wide;
-  } cases[] = {{QString(), digits}, {QStringLiteral("ABC "), digits}, {dots, face.repeated(60)}};
+  if (dots.size() < 99) {
+    cases.push_back({dots, face.repeated(60)});
+  }
   for (const auto& row : cases) {
     const QString &before = row.before, &wide = row.wide;  // clang 14 captures no bindings
     SCOPED_TRACE(before.toStdString());
