@@ -1,14 +1,14 @@
 #include "ui/Application.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include "ui/GermanQt.h"
 
 namespace zazuzar {
 
-void SetUpApplication(QApplication& application) {
-  QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
-  QApplication::setApplicationVersion(QStringLiteral(ZAZUZAR_VERSION));
+void SetUpApplication(QCoreApplication& application) {
+  QCoreApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(ZAZUZAR_VERSION));
   UseGermanQtTexts(application);
 }
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "ui/GermanQt.h"
+#include "ui/Application.h"
 
 namespace zazuzar {
 
@@ -79,9 +79,7 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   int count = argc;
   std::vector<char*> copy(argv, argv + argc + 1);
   QCoreApplication application(count, copy.data());
-  QCoreApplication::setApplicationName(QStringLiteral("zazuzar"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(ZAZUZAR_VERSION));
-  UseGermanQtTexts(application);
+  SetUpApplication(application);
   QCommandLineParser parser;
   const Answer answer = Parse(parser, arguments, false);
   if (answer == Answer::kVersion) {

@@ -32,6 +32,4 @@ class TBitBtn : public QPushButton {
   QPixmap disabledGlyph_;
 };
 
-// Radio button that takes clicks anywhere in its box, right of its caption
-
 }  // namespace zazuzar
