@@ -45,15 +45,13 @@ void PrinterText::BeginDoc() {
   y_ = 0;
   lineHeight_ = 0;
   painter_.setFont(font_);
-  painter_.setPen(color_);
+  painter_.setPen(Qt::black);
 }
 
-void PrinterText::SetFont(const QFont& font, const QColor& color) {
+void PrinterText::SetFont(const QFont& font) {
   font_ = font;
-  color_ = color;
   if (printing_) {
     painter_.setFont(font_);
-    painter_.setPen(color_);
   }
 }
 

@@ -3,7 +3,6 @@
 // too near its foot.
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QString>
@@ -24,9 +23,11 @@ class PrinterText {
   // Begins the document at the top left of the first page. Throws
   // WindowError when the printer refuses the job.
   void BeginDoc();
-  // Font and colour of the text written from now on; the point size holds on
-  // the printer as on the screen.
-  void SetFont(const QFont& font, const QColor& color = Qt::black);
+  // Font of the text written from now on; the point size holds on the printer
+  // as on the screen. The ink is black whatever colours the screen shows: a
+  // field's text colour follows the desktop's colour scheme, and the white
+  // text of a dark scheme would leave the white paper blank.
+  void SetFont(const QFont& font);
   // Draws `text` after what the line already holds; what does not fit on the
   // page's width goes on at the start of the next line.
   void Write(const QString& text);
@@ -54,7 +55,6 @@ class PrinterText {
   QPagedPaintDevice& device_;
   QPainter painter_;
   QFont font_;
-  QColor color_ = Qt::black;
   bool printing_ = false;
   int x_ = 0;
   int y_ = 0;

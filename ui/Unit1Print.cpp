@@ -15,7 +15,7 @@ namespace {
 constexpr int kPrintedLines = 10;
 
 // One print job on the printer the user chooses: lines 0 to 9 of `source`,
-// in the font of `fontField`. A cancelled dialog prints nothing. A printer
+// in the font of `fontField` and in black. A cancelled dialog prints nothing. A printer
 // that cannot make the copies asked for itself (Qt's PDF printer) gets the
 // lines once per copy, each copy on a page of its own.
 void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField, const TMemo& source) {
@@ -28,7 +28,7 @@ void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField, co
   const QStringList lines = source.Lines();
   PrinterText printer(*device);
   printer.BeginDoc();
-  printer.SetFont(fontField.font(), fontField.palette().color(QPalette::Text));
+  printer.SetFont(fontField.font());
   for (int copy = 0; copy < copies; ++copy) {
     if (copy > 0) {
       printer.NewPage();
