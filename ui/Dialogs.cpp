@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 
 namespace zazuzar {
 namespace {
@@ -27,7 +28,19 @@ QString QtNameFilter(const QString& filter) {
   return filter.section(QLatin1Char('|'), 0, 0);
 }
 
+// Not a folder on any Unix, so nothing can be made below it, even by root,
+// and nothing is ever read from there.
+const QString kNowhere = QStringLiteral("/dev/null");
+
 }  // namespace
+
+QtDialogs::QtDialogs() {
+  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+      QSettings::setPath(format, scope, kNowhere);
+    }
+  }
+}
 
 void QtDialogs::Information(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
