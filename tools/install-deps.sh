@@ -87,6 +87,9 @@ if [[ $set_name == test ]]; then
     dpkg-dev file lintian appstream desktop-file-utils hyperfine
     # a private print scheduler for the printing test
     cups cups-client
+    # a dark colour scheme through a platform theme, and closing the real
+    # window as a desktop does
+    qt6ct python3
   )
 fi
 
