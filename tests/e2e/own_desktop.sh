@@ -11,7 +11,7 @@
 #     and no file outside the key's folder names that folder or the key.
 #   own_desktop.sh <path to zazuzar>
 set -euo pipefail
-program=$1
+program=$(realpath "$1")
 scheme=/usr/share/qt6ct/colors/darker.conf
 tools=(python3 pdftoppm convert)
 source "$(dirname "$0")/x_session.sh"

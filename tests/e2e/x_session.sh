@@ -32,7 +32,8 @@ export QT_QPA_PLATFORM=xcb
 start_program() {
   "$@" "$program" >"$work/app.log" 2>&1 &
   app=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --classname zazuzar | head -1)
+  window=$(timeout 20 xdotool search --sync --onlyvisible --classname zazuzar | head -1) ||
+    fail "the program showed no window within 20 s"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool windowfocus --sync "$window" || true
 }
