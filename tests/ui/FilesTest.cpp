@@ -415,6 +415,7 @@ constexpr SaveRow kNewPlain{"neu.txt", kOutputSave, true};
 
 class SaveFaultTest : public FilesTest {
  protected:
+  static constexpr uid_t kNobody = 65534;
   static constexpr const char* kOldKeyText = "alter Schlüssel\r\n";
   // The key file that every failed save must leave as it is, in `subfolder`
   // of the test's folder.
@@ -490,12 +491,11 @@ TEST_F(SaveFaultTest, ReadOnlyFolderRefusesTheSaveOfAnOrdinaryUser) {
   QDir().mkpath(locked);
   const QString old = QDir(locked).filePath(kOldKey.name);
   PutOldKey(QStringLiteral("gesperrt/"));
-  const uid_t nobody = 65534;
   const bool root = geteuid() == 0;
   if (root) {
     ASSERT_EQ(chmod(folder.path().toUtf8().constData(), 0711), 0);
-    ASSERT_EQ(chown(old.toUtf8().constData(), nobody, nobody), 0);
-    if (seteuid(nobody) != 0) {
+    ASSERT_EQ(chown(old.toUtf8().constData(), kNobody, kNobody), 0);
+    if (seteuid(kNobody) != 0) {
       GTEST_SKIP() << "cannot try it as an ordinary user: changing the user was refused";
     }
   } else {
@@ -505,6 +505,32 @@ TEST_F(SaveFaultTest, ReadOnlyFolderRefusesTheSaveOfAnOrdinaryUser) {
   if (root) {
     ASSERT_EQ(seteuid(0), 0);
   }
+}
+
+// A drop box: a folder the user may write to but not read, which therefore
+// cannot be opened to sync it. The file is in it all the same, and the save
+// says so. Root reads every folder, so root tries it as "nobody".
+TEST_F(SaveFaultTest, DropBoxTakesTheSaveOfAnOrdinaryUser) {
+  const QString box = PathOf("briefkasten");
+  QDir().mkpath(box);
+  const bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chmod(folder.path().toUtf8().constData(), 0711), 0);
+    ASSERT_EQ(chmod(box.toUtf8().constData(), 0733), 0);
+    if (seteuid(kNobody) != 0) {
+      GTEST_SKIP() << "cannot try it as an ordinary user: changing the user was refused";
+    }
+  } else {
+    ASSERT_EQ(chmod(box.toUtf8().constData(), 0333), 0);
+  }
+  SaveAs(kNewCipher, box);
+  if (root) {
+    ASSERT_EQ(seteuid(0), 0);
+  } else {
+    ASSERT_EQ(chmod(box.toUtf8().constData(), 0700), 0);
+  }
+  EXPECT_EQ(Utf8(dialogs.shown.back().text), "neu.crp wurde gespeichert!");
+  EXPECT_EQ(Contents(QDir(box).filePath(kNewCipher.name)), Bytes(form->OTPCryptOut->Text()));
 }
 
 struct ModeRow {
