@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -23,12 +24,14 @@
 #include "ui/Win1252.h"
 
 // The folders that the process synced, with the names each held at that
-// moment: every fsync of the test program passes here first.
+// moment: every fsync of the test program passes here first. A folder's sync
+// fails with folderSyncError where that is set.
 struct SyncedFolder {
   std::string path;
   QStringList names;
 };
 static std::vector<SyncedFolder> syncedFolders;
+static int folderSyncError = 0;
 
 extern "C" int fsync(int fd) {
   std::error_code error;
@@ -37,6 +40,10 @@ extern "C" int fsync(int fd) {
     syncedFolders.push_back(
         {path.string(),
          QDir(QString::fromStdString(path.string())).entryList(QDir::Files | QDir::Hidden)});
+    if (folderSyncError != 0) {
+      errno = folderSyncError;
+      return -1;
+    }
   }
   return static_cast<int>(syscall(SYS_fsync, fd));
 }
@@ -531,6 +538,25 @@ TEST_F(SaveFaultTest, DropBoxTakesTheSaveOfAnOrdinaryUser) {
   }
   EXPECT_EQ(Utf8(dialogs.shown.back().text), "neu.crp wurde gespeichert!");
   EXPECT_EQ(Contents(QDir(box).filePath(kNewCipher.name)), Bytes(form->OTPCryptOut->Text()));
+}
+
+// The folder's sync fails after the new file has replaced the old one: the
+// file holds the text, and the message says so rather than "nicht
+// gespeichert", which would tell of an old file that is gone.
+TEST_F(SaveFaultTest, FolderSyncFailingAfterTheReplacementSaysTheFileIsSavedUnconfirmed) {
+  PutOldKey();
+  folderSyncError = EIO;
+  const std::shared_ptr<void> restore(nullptr, [](void*) { folderSyncError = 0; });
+  for (const SaveRow& row : {kOldKey, kNewCipher}) {
+    SCOPED_TRACE(row.name);
+    SaveAs(row, folder.path());
+    EXPECT_EQ(Utf8(dialogs.shown.back().text),
+              Utf8(row.name + QStringLiteral(" wurde gespeichert, doch der Datenträger hat es "
+                                             "nicht bestätigt!\nInput/output error")));
+    const std::string expected = row.button == kKeySave ? Bytes(form->OTPOut->Text()) + "\r\n"
+                                                        : Bytes(form->OTPCryptOut->Text());
+    EXPECT_EQ(Contents(PathOf(row.name)), expected);
+  }
 }
 
 struct ModeRow {
