@@ -61,10 +61,6 @@ TBitBtn::Layout TBitBtn::Arrange() const {
   return {QRect(QPoint(left + inkWidth + kGlyphSpacing, glyphTop), glyph), left - inkLeft};
 }
 
-QRect TBitBtn::GlyphRect() const {
-  return Arrange().glyph;
-}
-
 void TBitBtn::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
   QStyleOptionButton option;
