@@ -16,7 +16,10 @@ TEST(HardenProcess, LeavesNoCoreLimitAndAProcessThatIsNotDumpable) {
     GTEST_SKIP()
         << "left out where a sanitizer is built in: LeakSanitizer needs a dumpable process";
   }
-  // In a child, so that this test process stays debuggable.
+  // In a child, so that this test process stays as it is. (A test that
+  // changed the user, as the save tests do as root, has already made it not
+  // dumpable.)
+  const int dumpable = prctl(PR_GET_DUMPABLE);
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
@@ -30,7 +33,7 @@ TEST(HardenProcess, LeavesNoCoreLimitAndAProcessThatIsNotDumpable) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: core limit not 0/0, 2: dumpable";
-  EXPECT_EQ(prctl(PR_GET_DUMPABLE), 1);
+  EXPECT_EQ(prctl(PR_GET_DUMPABLE), dumpable);
 }
 
 }  // namespace
