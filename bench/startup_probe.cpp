@@ -1,7 +1,8 @@
-// Starts as the program's main does and ends as soon as the window has been
-// painted for the first time; built twice, once with the real window and
-// once with a bare window holding one label, for profiling and for the peak
-// memory of both start-ups (bench/startup.sh).
+// Starts as the program's main does, less the process hardening and the
+// command line, and ends as soon as the window has been painted for the first
+// time; built twice, once with the real window and once with a bare window
+// holding one label, for profiling and for the peak memory of both start-ups
+// (bench/startup.sh).
 #include <QApplication>
 #include <QLabel>
 

@@ -7,16 +7,15 @@
 
 namespace zazuzar {
 
-bool HardenProcess() {
+void HardenProcess() {
   if constexpr (kSanitizerBuild) {
-    return true;
+    return;
   }
   const rlimit none{0, 0};
-  bool hardened = setrlimit(RLIMIT_CORE, &none) == 0;
+  setrlimit(RLIMIT_CORE, &none);
 #ifdef __linux__
-  hardened = prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) == 0 && hardened;
+  prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
 #endif
-  return hardened;
 }
 
 }  // namespace zazuzar

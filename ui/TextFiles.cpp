@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,8 +17,10 @@ namespace {
 constexpr qint64 kBlockSize = 64 * 1024;
 
 // Sets the process umask for its lifetime and puts the old one back on every
-// path. The window runs on one thread, so nothing else creates a file
-// meanwhile.
+// path. The umask belongs to the whole process, not to the thread: this is
+// safe because no other thread of the program creates a file or sets the
+// umask. Qt's own threads (the X connection's event reader, the D-Bus
+// connection, the file dialog's file-info gatherer) only read.
 class ScopedUmask {
  public:
   explicit ScopedUmask(std::optional<mode_t> mask)
@@ -109,8 +112,8 @@ LoadedText LoadText(const QString& path, qint64 limit) {
   return ReadText(file, limit);
 }
 
-std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
-                                 NewFileAccess access) {
+std::optional<SaveFailure> SaveWhole(const QString& path, const std::string& bytes,
+                                     NewFileAccess access) {
   const QFileInfo existing(path);
   QSaveFile file(path);
   // Writing straight into the target could leave it half written.
@@ -127,12 +130,12 @@ std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
     // Unbuffered: a buffered QSaveFile writes only inside commit(), where a
     // full disk goes unnoticed and an empty file replaces the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-      return file.errorString();
+      return SaveFailure{file.errorString()};
     }
   }
   const auto fail = [&file](QString reason) {
     file.cancelWriting();  // the temporary file goes, the old file stays
-    return reason;
+    return SaveFailure{std::move(reason)};
   };
   // A write may take only part of the text (a file-size limit does that
   // without an error); the next one then says why.
@@ -153,13 +156,17 @@ std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
     return fail(*reason);
   }
   if (!file.commit()) {
-    return file.errorString();
+    return SaveFailure{file.errorString()};  // QSaveFile removed its temporary file
   }
   // The rename is on the disk only once the folder is: without this a power
   // cut could bring the old file back, or lose the new one. A link is
   // replaced where it points.
   const QString target = QFileInfo(path).canonicalFilePath();
-  return SyncFolder(QFileInfo(target.isEmpty() ? path : target).absolutePath());
+  if (std::optional<QString> reason =
+          SyncFolder(QFileInfo(target.isEmpty() ? path : target).absolutePath())) {
+    return SaveFailure{std::move(*reason), true};
+  }
+  return std::nullopt;
 }
 
 bool FileExists(const QString& path) {

@@ -38,13 +38,25 @@ enum class NewFileAccess {
   OwnerOnly,  // 0600 from the start: keys and deciphered plain texts
 };
 
+// Why a save went wrong, in the system's words.
+struct SaveFailure {
+  QString reason;
+  // False: nothing was replaced; the old file, if any, stays byte for byte
+  // and nothing is left beside it. True: the new file has already replaced
+  // the old one and holds the whole text, but the folder could not be synced
+  // afterwards, so the disk has not confirmed the replacement (a power cut
+  // could still undo it).
+  bool replaced = false;
+};
+
 // Writes `bytes` to `path` whole, replacing the file only once everything is
-// on the disk, the folder's entry included; on any failure (full disk, quota,
-// file-size limit, I/O error) the old file stays byte for byte and nothing is
-// left beside it. A mode that the file system refuses to set is no failure.
-// Returns the system's reason when the file was not saved.
-std::optional<QString> SaveWhole(const QString& path, const std::string& bytes,
-                                 NewFileAccess access);
+// on the disk; a failure before that (full disk, quota, file-size limit, I/O
+// error, a refused rename) replaces nothing. After the replacement the folder
+// is synced, so that the new entry is on the disk too; a folder one may write
+// to but not read (a drop box) cannot be, and its save counts as saved. A mode
+// that the file system refuses to set is no failure.
+std::optional<SaveFailure> SaveWhole(const QString& path, const std::string& bytes,
+                                     NewFileAccess access);
 
 // Whether a file (not a folder) exists at `path`.
 bool FileExists(const QString& path);

@@ -27,6 +27,11 @@ QString NotSaved(const QString& name) {
   return name + QStringLiteral(" wurde nicht gespeichert!");
 }
 
+// The file holds the text, but the disk has not confirmed it.
+QString NotConfirmed(const QString& name) {
+  return name + QStringLiteral(" wurde gespeichert, doch der Datenträger hat es nicht bestätigt!");
+}
+
 // Loads the chosen file into `field`. A file that cannot be read leaves the
 // field as it was; one longer than `limit` leaves its beginning there.
 template <typename Field>
@@ -59,7 +64,8 @@ QString UnrepresentableMessage(const UnrepresentableCharacter& error, const QStr
 }
 
 // Saves `text` at `path`, asking before an existing file is replaced; tells
-// `saved` or `declined` afterwards, and why when the system refused.
+// `saved` or `declined` afterwards, and what became of the file and why when
+// the system refused.
 void SaveAs(Dialogs& dialogs, QWidget* parent, const QString& path, const QString& text,
             NewFileAccess access, const QString& saved, const QString& declined) {
   const QString name = FileNameOf(path);
@@ -76,8 +82,11 @@ void SaveAs(Dialogs& dialogs, QWidget* parent, const QString& path, const QStrin
     dialogs.Information(parent, declined);
     return;
   }
-  if (const std::optional<QString> reason = SaveWhole(path, bytes, access)) {
-    dialogs.Information(parent, NotSaved(name) + QLatin1Char('\n') + *reason);
+  if (const std::optional<SaveFailure> failure = SaveWhole(path, bytes, access)) {
+    // Once the file is replaced, "nicht gespeichert" would tell of an old
+    // file that is no longer there.
+    dialogs.Information(parent, (failure->replaced ? NotConfirmed(name) : NotSaved(name)) +
+                                    QLatin1Char('\n') + failure->reason);
     return;
   }
   dialogs.Information(parent, saved);

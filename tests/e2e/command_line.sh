@@ -26,6 +26,7 @@ while IFS='|' read -r arguments status stdout errors; do
 done <<ROWS
 --version|0|zazuzar ${version//./\\.}/|0
 --help|0|.*/  -v, --version .*/  -h, --help .*|0
+--help-all|0|.*/  --help-all .*/  --platform <Wert>/.*|0
 --bogus|2||1
 a-file.txt|2||1
 -platform offscreen --version|0|zazuzar ${version//./\\.}/|0

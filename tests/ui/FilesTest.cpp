@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -23,12 +24,14 @@
 #include "ui/Win1252.h"
 
 // The folders that the process synced, with the names each held at that
-// moment: every fsync of the test program passes here first.
+// moment: every fsync of the test program passes here first. A folder's sync
+// fails with folderSyncError where that is set.
 struct SyncedFolder {
   std::string path;
   QStringList names;
 };
 static std::vector<SyncedFolder> syncedFolders;
+static int folderSyncError = 0;
 
 extern "C" int fsync(int fd) {
   std::error_code error;
@@ -37,6 +40,10 @@ extern "C" int fsync(int fd) {
     syncedFolders.push_back(
         {path.string(),
          QDir(QString::fromStdString(path.string())).entryList(QDir::Files | QDir::Hidden)});
+    if (folderSyncError != 0) {
+      errno = folderSyncError;
+      return -1;
+    }
   }
   return static_cast<int>(syscall(SYS_fsync, fd));
 }
@@ -415,6 +422,7 @@ constexpr SaveRow kNewPlain{"neu.txt", kOutputSave, true};
 
 class SaveFaultTest : public FilesTest {
  protected:
+  static constexpr uid_t kNobody = 65534;
   static constexpr const char* kOldKeyText = "alter Schlüssel\r\n";
   // The key file that every failed save must leave as it is, in `subfolder`
   // of the test's folder.
@@ -490,12 +498,11 @@ TEST_F(SaveFaultTest, ReadOnlyFolderRefusesTheSaveOfAnOrdinaryUser) {
   QDir().mkpath(locked);
   const QString old = QDir(locked).filePath(kOldKey.name);
   PutOldKey(QStringLiteral("gesperrt/"));
-  const uid_t nobody = 65534;
   const bool root = geteuid() == 0;
   if (root) {
     ASSERT_EQ(chmod(folder.path().toUtf8().constData(), 0711), 0);
-    ASSERT_EQ(chown(old.toUtf8().constData(), nobody, nobody), 0);
-    if (seteuid(nobody) != 0) {
+    ASSERT_EQ(chown(old.toUtf8().constData(), kNobody, kNobody), 0);
+    if (seteuid(kNobody) != 0) {
       GTEST_SKIP() << "cannot try it as an ordinary user: changing the user was refused";
     }
   } else {
@@ -504,6 +511,53 @@ TEST_F(SaveFaultTest, ReadOnlyFolderRefusesTheSaveOfAnOrdinaryUser) {
   ExpectEverySaveFails(locked, QStringLiteral("Permission denied"));
   if (root) {
     ASSERT_EQ(seteuid(0), 0);
+  } else {
+    ASSERT_EQ(chmod(locked.toUtf8().constData(), 0755), 0);  // so that the folder can go
+  }
+}
+
+// A drop box: a folder the user may write to but not read, which therefore
+// cannot be opened to sync it. The file is in it all the same, and the save
+// says so. Root reads every folder, so root tries it as "nobody".
+TEST_F(SaveFaultTest, DropBoxTakesTheSaveOfAnOrdinaryUser) {
+  const QString box = PathOf("briefkasten");
+  QDir().mkpath(box);
+  const bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chmod(folder.path().toUtf8().constData(), 0711), 0);
+    ASSERT_EQ(chmod(box.toUtf8().constData(), 0733), 0);
+    if (seteuid(kNobody) != 0) {
+      GTEST_SKIP() << "cannot try it as an ordinary user: changing the user was refused";
+    }
+  } else {
+    ASSERT_EQ(chmod(box.toUtf8().constData(), 0333), 0);
+  }
+  SaveAs(kNewCipher, box);
+  if (root) {
+    ASSERT_EQ(seteuid(0), 0);
+  } else {
+    ASSERT_EQ(chmod(box.toUtf8().constData(), 0700), 0);
+  }
+  EXPECT_EQ(Utf8(dialogs.shown.back().text), "neu.crp wurde gespeichert!");
+  EXPECT_EQ(Contents(QDir(box).filePath(kNewCipher.name)), Bytes(form->OTPCryptOut->Text()));
+}
+
+// The folder's sync fails after the new file has replaced the old one: the
+// file holds the text, and the message says so rather than "nicht
+// gespeichert", which would tell of an old file that is gone.
+TEST_F(SaveFaultTest, FolderSyncFailingAfterTheReplacementSaysTheFileIsSavedUnconfirmed) {
+  PutOldKey();
+  folderSyncError = EIO;
+  const std::shared_ptr<void> restore(nullptr, [](void*) { folderSyncError = 0; });
+  for (const SaveRow& row : {kOldKey, kNewCipher}) {
+    SCOPED_TRACE(row.name);
+    SaveAs(row, folder.path());
+    EXPECT_EQ(Utf8(dialogs.shown.back().text),
+              Utf8(row.name + QStringLiteral(" wurde gespeichert, doch der Datenträger hat es "
+                                             "nicht bestätigt!\nInput/output error")));
+    const std::string expected = row.button == kKeySave ? Bytes(form->OTPOut->Text()) + "\r\n"
+                                                        : Bytes(form->OTPCryptOut->Text());
+    EXPECT_EQ(Contents(PathOf(row.name)), expected);
   }
 }
 

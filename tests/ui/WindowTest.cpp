@@ -1,6 +1,7 @@
 // The main window as a person works it: layout, opening state, modes, the
 // code and cipher actions, and the error report.
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -369,6 +370,14 @@ TEST_F(WindowTest, InputFieldUpperCasesAndLimitsTheUserOnly) {
   form->VavorIn->SetText(QString());
   Type(form->VavorIn, QString(101, QLatin1Char('a')));
   EXPECT_EQ(form->VavorIn->Text(), QString(100, QLatin1Char('A')));
+  QTest::keyClick(form->VavorIn, Qt::Key_Backspace);  // a full field still lets the user delete
+  EXPECT_EQ(form->VavorIn->Text(), QString(99, QLatin1Char('A')));
+  // Text that an input method commits (a dead key, a compose sequence) is
+  // typing too: it gets the room that is left.
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("äöü"));
+  QApplication::sendEvent(form->VavorIn, &composed);
+  EXPECT_EQ(form->VavorIn->Text(), QString(99, QLatin1Char('A')) + QStringLiteral("Ä"));
 
   SwitchToDecode();
   Type(form->VavorIn, QString(601, QLatin1Char('1')));
@@ -390,26 +399,31 @@ TEST_F(WindowTest, OutputFieldsAreReadOnlyForTheUser) {
     EXPECT_EQ(memo->Text(), before) << memo->objectName().toStdString();
   }
   // Once unlocked, the key field takes 600 characters at most, a line end
-  // counting as the two of CR LF.
+  // counting as the two of CR LF. Without a limit of its own, as the fields
+  // come, it takes what it can hold.
   Click(form->BitBtn1);
   const struct {
     int length;
     Qt::Key key;
     const char* added;
+    int limit = 600;
   } edits[] = {
       {600, Qt::Key_1, ""},
       {599, Qt::Key_1, "1"},
       {599, Qt::Key_Return, ""},
       {598, Qt::Key_Return, "\r\n"},
+      {600, Qt::Key_1, "1", kNoLengthLimit},
   };
   for (const auto& edit : edits) {
     const QString before(edit.length, QLatin1Char('5'));
+    form->OTPOut->SetMaxLength(edit.limit);
     form->OTPOut->SetText(before);
     form->OTPOut->moveCursor(QTextCursor::End);
     QTest::keyClick(form->OTPOut, edit.key);
     // The end of the text, where the key went.
     EXPECT_EQ(form->OTPOut->Text().mid(590), (before + QLatin1String(edit.added)).mid(590))
-        << edit.length << " characters, " << QKeySequence(edit.key).toString().toStdString();
+        << edit.length << " characters, " << QKeySequence(edit.key).toString().toStdString()
+        << ", limit " << edit.limit;
   }
 }
 

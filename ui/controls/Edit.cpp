@@ -14,7 +14,8 @@
 namespace zazuzar {
 namespace {
 
-// The most a QLineEdit holds, and its own limit unless told otherwise.
+// QLineEdit's own limit as it comes. The field keeps it, so it is the most
+// the field holds; no text that a handler sets comes near it.
 constexpr int kLineEditCapacity = 32767;
 
 // Puts whatever enters the input field into upper case: typing, pasting and

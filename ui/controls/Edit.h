@@ -8,12 +8,19 @@
 
 namespace zazuzar {
 
-// Upper-cases every letter that has a one-letter upper-case form; "ß" stays.
+// Upper-cases every lower-case letter whose capital Windows-1252 holds: a to
+// z, the accented letters from à to þ, š, œ, ž and ÿ. Three stay as they are:
+// "ß", which has no capital, and µ and ƒ, whose capitals Windows-1252 lacks,
+// so that the text can still be saved and loaded byte for byte. A letter
+// outside Windows-1252 is upper-cased all the same (ł to Ł); a save refuses
+// it either way.
 QString UpperCaseInput(QString text);
 
-// Single-line input field that stores upper case only. MaxLength binds what
-// the user types or pastes; text set by SetText stays whole, line ends
-// included, and a lower limit never cuts the text already in the field.
+// Single-line input field that puts what enters it into upper case as
+// UpperCaseInput does, whether typed, pasted or set by a handler. MaxLength
+// binds what the user types, pastes or commits through an input method; text
+// set by SetText stays whole, line ends included, and a lower limit never cuts
+// the text already in the field.
 class TEdit : public QLineEdit {
   Q_OBJECT
  public:

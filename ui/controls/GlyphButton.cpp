@@ -27,8 +27,8 @@ TBitBtn::TBitBtn(const QString& glyphResource, GlyphSide side, QWidget* parent)
   const int half = glyph.width() / 2;
   enabledGlyph_ = glyph.copy(0, 0, half, glyph.height());
   disabledGlyph_ = glyph.copy(half, 0, half, glyph.height());
-  // The icon gives the button its size hint and its look in other styles;
-  // paintEvent draws glyph and text itself.
+  // The icon gives the button its size hint; paintEvent draws glyph and text
+  // itself, without it.
   QIcon icon;
   icon.addPixmap(enabledGlyph_, QIcon::Normal);
   icon.addPixmap(disabledGlyph_, QIcon::Disabled);
@@ -59,10 +59,6 @@ TBitBtn::Layout TBitBtn::Arrange() const {
     return {QRect(QPoint(left, glyphTop), glyph), textLeft - inkLeft};
   }
   return {QRect(QPoint(left + inkWidth + kGlyphSpacing, glyphTop), glyph), left - inkLeft};
-}
-
-QRect TBitBtn::GlyphRect() const {
-  return Arrange().glyph;
 }
 
 void TBitBtn::paintEvent(QPaintEvent*) {

@@ -14,9 +14,6 @@ class TBitBtn : public QPushButton {
   enum class GlyphSide { Left, Right };
   TBitBtn(const QString& glyphResource, GlyphSide side, QWidget* parent = nullptr);
 
-  // Where the glyph stands in the button.
-  QRect GlyphRect() const;
-
  protected:
   void paintEvent(QPaintEvent* event) override;
 

@@ -22,7 +22,6 @@ class TMemo : public QTextEdit {
   void SetText(const QString& text);
   void Clear() { SetText(QString()); }
   void SetReadOnly(bool readOnly);
-  int MaxLength() const { return maxLength_; }
   void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
 
   // The rows as the field lays its text out at its width, without line ends,
