@@ -38,8 +38,8 @@ class PrinterText {
     Write(text);
     EndLine();
   }
-  // Goes on at the top left of a new page. Throws std::runtime_error when the
-  // printer refuses the page.
+  // Goes on at the top left of a new page. Throws WindowError when no
+  // document is begun or the printer refuses the page.
   void NewPage();
   // Ends the document, which sends the pages to the printer.
   void EndDoc();
