@@ -3,9 +3,11 @@
 # Debian's tools: configured, built and installed (`DESTDIR=<root> cmake
 # --install`) with every dpkg tool out of reach, the commands reached through
 # a PATH of links that leaves out dpkg*, and CMake told to look in no folder
-# of the system's commands. The installed files must be those expected, with
-# their modes; the desktop entry, the AppStream metadata and the names that
-# tie them to each other and to the icons must hold.
+# of the system's commands, and with compiler flags as Arch and Fedora give
+# them. The installed files must be those expected, with their modes; the
+# desktop entry, the AppStream metadata and the names that tie them to each
+# other and to the icons must hold; the packager's flags must win over the
+# program's own hardening, and _FORTIFY_SOURCE be defined once.
 #   check_install.sh <source folder> <work folder>
 # The work folder keeps the build's objects between runs; each run configures
 # afresh. Exits 77 (skipped) where a checking tool is missing.
@@ -31,7 +33,8 @@ for folder in "${folders[@]}"; do
 done
 system=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
 step() { env PATH="$links" "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log"; exit 1; }; }
-step cmake -S "$source" -B "$build" -G Ninja -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+step env CXXFLAGS="-O2 -Wp,-D_FORTIFY_SOURCE=3 -fstack-protector-all" \
+  cmake -S "$source" -B "$build" -G Ninja -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr \
   -DCMAKE_IGNORE_PATH="${system//:/;}"
 step cmake --build "$build" -j "$(nproc)"
 step env DESTDIR="$root" cmake --install "$build"
@@ -75,5 +78,8 @@ icon=$(sed -n 's/^Icon=//p' "$desktop")
 releases=$(sed -n 's|.*<release version="\([^"]*\)".*|\1|p' "$metainfo" | paste -sd ' ')
 changelog=$(sed -n 's/^## \([^ ]*\) .*/\1/p' "$source/CHANGELOG.md" | paste -sd ' ')
 [[ $releases == "$changelog" ]] || { echo "releases '$releases', CHANGELOG.md '$changelog'"; fail=1; }
+doubled=$(grep '"command":' "$build/compile_commands.json" |
+  awk '{ if (gsub(/_FORTIFY_SOURCE/, "&") != 1 || /-fstack-protector-strong/) print }')
+[[ -z $doubled ]] || { echo "the packager's flags did not win: $doubled"; fail=1; }
 ((fail)) || echo "installed without dpkg: $(wc -l <<<"$installed") files, all as expected"
 exit $fail
