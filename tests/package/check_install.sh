@@ -3,8 +3,8 @@
 # Debian's tools: configured, built and installed (`DESTDIR=<root> cmake
 # --install`) with every dpkg tool out of reach, the commands reached through
 # a PATH of links that leaves out dpkg*, and CMake told to look in no folder
-# of the system's commands, and with compiler flags as Arch and Fedora give
-# them. The installed files must be those expected, with their modes; the
+# of the system's commands, and with the build type None and compiler flags
+# as Arch gives them. The installed files must be those expected, with their modes; the
 # desktop entry, the AppStream metadata and the names that tie them to each
 # other and to the icons must hold; the packager's flags must win over the
 # program's own hardening, and _FORTIFY_SOURCE be defined once.
@@ -34,8 +34,8 @@ done
 system=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
 step() { env PATH="$links" "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log"; exit 1; }; }
 step env CXXFLAGS="-O2 -Wp,-D_FORTIFY_SOURCE=3 -fstack-protector-all" \
-  cmake -S "$source" -B "$build" -G Ninja -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr \
-  -DCMAKE_IGNORE_PATH="${system//:/;}"
+  cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_IGNORE_PATH="${system//:/;}"
 step cmake --build "$build" -j "$(nproc)"
 step env DESTDIR="$root" cmake --install "$build"
 
