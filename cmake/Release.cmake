@@ -1,50 +1,82 @@
-# The release this tree makes: its version is the one project() gives, its
-# date that of the top entry of CHANGELOG.md. The changelog is read as dpkg
-# reads a package's: packaging/debian-changelog.sh writes it in the Debian
-# format, and dpkg-parsechangelog reads the top entry back.
+# The releases are those of CHANGELOG.md, newest first, one heading
+# "## <version> (<yyyy-mm-dd hh:mm>)" each, the time in UTC: it is the one home
+# of the release history and the release times. CMake reads it itself, so
+# configuring needs no other tool.
 #
-# Included, it makes the manual pages and the AppStream metadata with the
-# version and the date, and the Debian changelog that the package installs.
-# Run as a script, it fails when the top entry is not the version given:
-#   cmake -D VERSION=<version> -D SOURCE=<source folder> -D WORK=<folder> -P Release.cmake
+# Included, it makes the manual pages (the version project() gives, the top
+# entry's date) and the AppStream metadata (a <release> for every entry), and
+# writes the top entry's time in seconds since 1970 to
+# packaging/source-date-epoch in the build folder: tools/package.sh stamps the
+# package with it (SOURCE_DATE_EPOCH).
+# Run as a script, it fails unless the top entry is the version given:
+#   cmake -D VERSION=<version> -D CHANGELOG=<CHANGELOG.md> -P Release.cmake
 
-# Writes CHANGELOG.md of `source` in the Debian format to `debian_changelog`
-# and sets `version_var` and `epoch_var` to the version and the release time
-# (seconds since 1970, UTC) of its top entry.
-function(zazuzar_read_changelog source maintainer debian_changelog version_var epoch_var)
-  get_filename_component(folder ${debian_changelog} DIRECTORY)
-  file(MAKE_DIRECTORY ${folder})
-  execute_process(
-    COMMAND bash ${source}/packaging/debian-changelog.sh zazuzar ${maintainer}
-            ${source}/CHANGELOG.md ${debian_changelog}
-    COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND dpkg-parsechangelog -l ${debian_changelog}
-                  OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
-  string(REGEX MATCH "\nVersion: ([^\n]*)" _ "\n${fields}")
-  set(${version_var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
-  string(REGEX MATCH "\nTimestamp: ([0-9]+)" _ "\n${fields}")
-  set(${epoch_var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+# Sets <prefix>_VERSIONS, <prefix>_DATES (yyyy-mm-dd) and <prefix>_EPOCHS
+# (seconds since 1970) to the entries of `changelog`, newest first; fails on a
+# heading that is no release and on entries out of order.
+function(zazuzar_read_changelog changelog prefix)
+  file(STRINGS ${changelog} headings REGEX "^## ")
+  set(n "[0-9][0-9]")
+  set(versions)
+  set(dates)
+  set(epochs)
+  foreach(heading IN LISTS headings)
+    if(NOT heading MATCHES "^## ([0-9]+[.][0-9.]*[0-9]) \\((${n}${n})-(${n})-(${n}) (${n}):(${n})\\)$"
+       OR CMAKE_MATCH_3 LESS 1 OR CMAKE_MATCH_3 GREATER 12 OR CMAKE_MATCH_4 LESS 1
+       OR CMAKE_MATCH_4 GREATER 31 OR CMAKE_MATCH_5 GREATER 23 OR CMAKE_MATCH_6 GREATER 59)
+      message(FATAL_ERROR "${changelog}: \"${heading}\" is no release heading "
+                          "\"## <version> (<yyyy-mm-dd hh:mm>)\"")
+    endif()
+    if(versions AND NOT CMAKE_MATCH_1 VERSION_LESS previous)
+      message(FATAL_ERROR "${changelog}: ${CMAKE_MATCH_1} follows ${previous}; newest first")
+    endif()
+    set(previous ${CMAKE_MATCH_1})
+    list(APPEND versions ${CMAKE_MATCH_1})
+    list(APPEND dates ${CMAKE_MATCH_2}-${CMAKE_MATCH_3}-${CMAKE_MATCH_4})
+    # Days since 1970-01-01 in the Gregorian calendar, the year counted from
+    # March so that the leap day comes last.
+    math(EXPR month "(${CMAKE_MATCH_3} + 9) % 12")
+    math(EXPR year "${CMAKE_MATCH_2} - ${month} / 10")
+    math(EXPR days "${year} * 365 + ${year} / 4 - ${year} / 100 + ${year} / 400
+                    + (153 * ${month} + 2) / 5 + ${CMAKE_MATCH_4} - 719469")
+    math(EXPR epoch "((${days} * 24 + ${CMAKE_MATCH_5}) * 60 + ${CMAKE_MATCH_6}) * 60")
+    list(APPEND epochs ${epoch})
+  endforeach()
+  if(NOT versions)
+    message(FATAL_ERROR "${changelog} has no release")
+  endif()
+  set(${prefix}_VERSIONS ${versions} PARENT_SCOPE)
+  set(${prefix}_DATES ${dates} PARENT_SCOPE)
+  set(${prefix}_EPOCHS ${epochs} PARENT_SCOPE)
 endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE)
-  zazuzar_read_changelog(${SOURCE} "Zazuzar developers <dev@zazuzar.invalid>"
-                         ${WORK}/release-changelog version epoch)
+  zazuzar_read_changelog(${CHANGELOG} release)
+  list(GET release_VERSIONS 0 version)
   if(NOT version STREQUAL VERSION)
     message(FATAL_ERROR "CHANGELOG.md's top entry is version ${version}, CMake builds ${VERSION}")
   endif()
-  message(STATUS "CHANGELOG.md's top entry and CMake agree on version ${version}")
+  list(GET release_DATES 0 date)
+  list(GET release_EPOCHS 0 epoch)
+  message(STATUS "CHANGELOG.md's top entry and CMake agree on version ${version}, "
+                 "released ${date} (${epoch})")
   return()
 endif()
 
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${PROJECT_SOURCE_DIR}/packaging/debian-changelog.sh)
-zazuzar_read_changelog(${PROJECT_SOURCE_DIR} ${zazuzar_maintainer}
-                       ${PROJECT_BINARY_DIR}/packaging/changelog version epoch)
-execute_process(COMMAND date -u -d @${epoch} +%F OUTPUT_VARIABLE ZAZUZAR_RELEASE_DATE
-                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
+zazuzar_read_changelog(${PROJECT_SOURCE_DIR}/CHANGELOG.md release)
+list(GET release_DATES 0 ZAZUZAR_RELEASE_DATE)
+list(GET release_EPOCHS 0 ZAZUZAR_RELEASE_EPOCH)
+set(ZAZUZAR_RELEASES)
+foreach(version date IN ZIP_LISTS release_VERSIONS release_DATES)
+  list(APPEND ZAZUZAR_RELEASES "<release version=\"${version}\" date=\"${date}\"/>")
+endforeach()
+list(JOIN ZAZUZAR_RELEASES "\n    " ZAZUZAR_RELEASES)
 foreach(page zazuzar.1 de/zazuzar.1)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${page}
                  ${PROJECT_BINARY_DIR}/packaging/pages/${page} @ONLY)
 endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/packaging/org.zazuzar.zazuzar.metainfo.xml
                ${PROJECT_BINARY_DIR}/packaging/org.zazuzar.zazuzar.metainfo.xml @ONLY)
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/packaging/source-date-epoch
+     CONTENT "${ZAZUZAR_RELEASE_EPOCH}\n")

@@ -1,8 +1,8 @@
-// Draws the program's pictures: the code-table picture (JPEG), the six button glyphs and the
-// punched-tape icon, each also at twice the size for high-density screens ("name@2x.png").
+// Draws the program's pictures: the code-table picture (JPEG) and the six button glyphs, each also
+// at twice the size for high-density screens ("name@2x.png"), and the punched-tape icon at the
+// sizes the window and the desktop use, and as SVG.
 // Run as `draw_resources <output-folder>`; the output is the same on every run.
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -448,7 +448,8 @@ bool BuildGlyph(const GlyphArt& art, int scale, QImage& image) {
 
 // ---------------------------------------------------------------------------------------------
 // Icon: a strip of five-hole punched tape, black holes on white; the feed holes run between the
-// second and the third track.
+// second and the third track. Each size that is no whole multiple of another has a layout of its
+// own, placed on whole pixels so that the holes stay sharp; the rest are those scaled up.
 
 // Which of the five tracks are punched, column by column (bit 0 = top track).
 constexpr std::array<int, 6> kTapeColumns = {0b11011, 0b00110, 0b10101, 0b01101, 0b11100, 0b10011};
@@ -462,26 +463,20 @@ struct TapeLayout {
   int firstX;
   int pitchX;
   int columns;
-  bool edges;  // black lines along the tape's edges
+  int edge;  // thickness of the black lines along the tape's edges, 0 for none
 };
 
-constexpr TapeLayout kTape32 = {32, 4, 2, {3, 8, 16, 21, 26}, 13, 2, 6, 5, true};
-constexpr TapeLayout kTape16 = {16, 2, 1, {0, 3, 8, 11, 14}, 6, 1, 4, 4, false};
+constexpr TapeLayout kTape16 = {16, 2, 1, {0, 3, 8, 11, 14}, 6, 1, 4, 4, 0};
+constexpr TapeLayout kTape24 = {24, 3, 1, {1, 5, 11, 15, 19}, 9, 2, 4, 5, 0};
+constexpr TapeLayout kTape32 = {32, 4, 2, {3, 8, 16, 21, 26}, 13, 2, 6, 5, 1};
+constexpr TapeLayout kTape48 = {48, 6, 2, {5, 12, 24, 31, 38}, 20, 3, 9, 5, 2};
 
-QImage DrawTape(const TapeLayout& tape) {
-  QImage image(tape.size, tape.size, QImage::Format_Mono);
-  image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-  image.fill(0);
-  auto box = [&](int left, int top, int width, int height) {
-    for (int y = std::max(top, 0); y < std::min(top + height, tape.size); ++y) {
-      for (int x = std::max(left, 0); x < std::min(left + width, tape.size); ++x) {
-        image.setPixel(x, y, 1);
-      }
-    }
-  };
-  if (tape.edges) {
-    box(0, 0, tape.size, 1);
-    box(0, tape.size - 1, tape.size, 1);
+// Calls box(left, top, width, height) for every black rectangle of the tape.
+template <typename Box>
+void ForEachTapeBox(const TapeLayout& tape, Box box) {
+  if (tape.edge > 0) {
+    box(0, 0, tape.size, tape.edge);
+    box(0, tape.size - tape.edge, tape.size, tape.edge);
   }
   for (int column = 0; column < tape.columns; ++column) {
     const int left = tape.firstX + column * tape.pitchX;
@@ -493,100 +488,48 @@ QImage DrawTape(const TapeLayout& tape) {
     }
     box(left + (tape.hole - tape.feed) / 2, tape.feedY, tape.feed, tape.feed);
   }
+}
+
+QImage DrawTape(const TapeLayout& tape) {
+  QImage image(tape.size, tape.size, QImage::Format_Mono);
+  image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  image.fill(0);
+  ForEachTapeBox(tape, [&](int left, int top, int width, int height) {
+    for (int y = std::max(top, 0); y < std::min(top + height, tape.size); ++y) {
+      for (int x = std::max(left, 0); x < std::min(left + width, tape.size); ++x) {
+        image.setPixel(x, y, 1);
+      }
+    }
+  });
   return image;
 }
 
-quint32 ReadLe32(const QByteArray& data, qsizetype at) {
-  quint32 value = 0;
-  for (int i = 3; i >= 0; --i) {
-    value = (value << 8) | static_cast<quint8>(data[at + i]);
-  }
-  return value;
+// The icon as SVG, for the sizes between the pictures: the 32-pixel layout on a grid of 32 units.
+// It is left to the renderer to smooth the edges; snapped to whole pixels at a size such as 22,
+// neighbouring holes would run together.
+QByteArray TapeSvg(const TapeLayout& tape) {
+  QByteArray path;
+  ForEachTapeBox(tape, [&](int left, int top, int width, int height) {
+    path +=
+        QStringLiteral("M%1 %2h%3v%4h-%3z").arg(left).arg(top).arg(width).arg(height).toLatin1();
+  });
+  const QByteArray size = QByteArray::number(tape.size);
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + size + "\" height=\"" + size +
+         "\" viewBox=\"0 0 " + size + " " + size + "\">\n<rect width=\"" + size + "\" height=\"" +
+         size + "\" fill=\"#fff\"/>\n<path fill=\"#000\" d=\"" + path + "\"/>\n</svg>\n";
 }
 
-quint16 ReadLe16(const QByteArray& data, qsizetype at) {
-  return static_cast<quint16>(static_cast<quint8>(data[at]) | static_cast<quint8>(data[at + 1])
-                                                                  << 8);
-}
-
-void WriteLe32(QByteArray& data, qsizetype at, quint32 value) {
-  for (int i = 0; i < 4; ++i) {
-    data[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
-  }
-}
-
-constexpr qsizetype kIcoHeader = 6;
-constexpr qsizetype kIcoEntry = 16;
-
-// Qt's ICO writer stores one picture per file, and leaves the padding at the end of each row of
-// the transparency mask as it found it in memory; zero that padding so every run writes the same.
-QByteArray IcoOf(const QImage& image) {
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "ico");
-  if (!writer.write(image) || data.size() < kIcoHeader + kIcoEntry) {
-    return {};
-  }
-  const qsizetype dib = ReadLe32(data, kIcoHeader + 12);
-  if (dib + 40 > data.size() || ReadLe32(data, dib) != 40) {
-    return {};
-  }
-  const qsizetype width = ReadLe32(data, dib + 4);
-  const qsizetype height = ReadLe32(data, dib + 8) / 2;  // colour rows plus mask rows
-  const int bits = ReadLe16(data, dib + 14);
-  qsizetype colours = ReadLe32(data, dib + 32);
-  if (colours == 0 && bits <= 8) {
-    colours = qsizetype{1} << bits;
-  }
-  const qsizetype colourStride = (width * bits + 31) / 32 * 4;
-  const qsizetype maskStride = (width + 31) / 32 * 4;
-  const qsizetype mask = dib + 40 + 4 * colours + height * colourStride;
-  if (mask + height * maskStride > data.size()) {
-    return {};
-  }
-  for (qsizetype row = 0; row < height; ++row) {
-    for (qsizetype i = (width + 7) / 8; i < maskStride; ++i) {
-      data[mask + row * maskStride + i] = '\0';
+// The icon at `factor` times its size, each pixel a square of factor x factor: the holes stay
+// as sharp as at the size it was drawn for.
+QImage Scaled(const QImage& image, int factor) {
+  QImage scaled(factor * image.width(), factor * image.height(), image.format());
+  scaled.setColorTable(image.colorTable());
+  for (int y = 0; y < scaled.height(); ++y) {
+    for (int x = 0; x < scaled.width(); ++x) {
+      scaled.setPixel(x, y, static_cast<uint>(image.pixelIndex(x / factor, y / factor)));
     }
   }
-  return data;
-}
-
-QByteArray JoinIcons(const QList<QByteArray>& icons) {
-  QByteArray joined(kIcoHeader, '\0');
-  joined[2] = 1;  // type: icon
-  joined[4] = static_cast<char>(icons.size());
-  QByteArray images;
-  const qsizetype firstImage = kIcoHeader + kIcoEntry * icons.size();
-  for (const QByteArray& icon : icons) {
-    if (icon.size() < kIcoHeader + kIcoEntry || static_cast<quint8>(icon[4]) != 1) {
-      return {};
-    }
-    QByteArray entry = icon.mid(kIcoHeader, kIcoEntry);
-    const quint32 size = ReadLe32(entry, 8);
-    const quint32 offset = ReadLe32(entry, 12);
-    if (offset + size > static_cast<quint32>(icon.size())) {
-      return {};
-    }
-    WriteLe32(entry, 12, static_cast<quint32>(firstImage + images.size()));
-    joined.append(entry);
-    images.append(icon.mid(offset, size));
-  }
-  return joined + images;
-}
-
-// The icon at twice its size, each pixel a square of four: the holes stay as sharp on a
-// high-density screen as they are at normal density.
-QImage Doubled(const QImage& image) {
-  QImage doubled(2 * image.width(), 2 * image.height(), image.format());
-  doubled.setColorTable(image.colorTable());
-  for (int y = 0; y < doubled.height(); ++y) {
-    for (int x = 0; x < doubled.width(); ++x) {
-      doubled.setPixel(x, y, static_cast<uint>(image.pixelIndex(x / 2, y / 2)));
-    }
-  }
-  return doubled;
+  return scaled;
 }
 
 // "name.png" -> "name@2x.png"
@@ -656,17 +599,22 @@ int main(int argc, char** argv) {
     ok = Save(twice, out.filePath(AtTwice(name))) && ok;
   }
 
+  // The window's icon at 16 and 32 pixels, and at twice the density of 32 (icon32@2x.png: the
+  // 16-pixel place takes icon32.png there); the installed icons at the sizes that desktops and
+  // software centres look for, and as SVG for the sizes between.
   const QImage icon32 = DrawTape(kTape32);
-  const QImage icon16 = DrawTape(kTape16);
-  ok = Save(icon32, out.filePath("icon32.png")) && ok;
-  ok = Save(icon16, out.filePath("icon16.png")) && ok;
-  // At twice the density the small icon's place takes icon32.png; the large one gets its own.
-  ok = Save(Doubled(icon32), out.filePath("icon32@2x.png")) && ok;
-  if (QImageWriter::supportedImageFormats().contains("ico")) {
-    const QByteArray ico = JoinIcons({IcoOf(icon32), IcoOf(icon16)});
-    ok = !ico.isEmpty() && SaveBytes(ico, out.filePath("zazuzar.ico")) && ok;
-  } else {
-    Err() << "draw_resources: no ICO writer in this Qt; zazuzar.ico not written\n";
+  const struct {
+    int size;
+    QImage image;
+  } icons[] = {
+      {16, DrawTape(kTape16)},  {24, DrawTape(kTape24)}, {32, icon32},
+      {48, DrawTape(kTape48)},  {64, Scaled(icon32, 2)}, {128, Scaled(icon32, 4)},
+      {256, Scaled(icon32, 8)},
+  };
+  for (const auto& icon : icons) {
+    ok = Save(icon.image, out.filePath(QStringLiteral("icon%1.png").arg(icon.size))) && ok;
   }
+  ok = Save(Scaled(icon32, 2), out.filePath(AtTwice(QStringLiteral("icon32.png")))) && ok;
+  ok = SaveBytes(TapeSvg(kTape32), out.filePath(QStringLiteral("icon.svg"))) && ok;
   return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "ui/GermanQt.h"
 
@@ -9,6 +10,9 @@ namespace zazuzar {
 void SetUpApplication(QCoreApplication& application) {
   QCoreApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
   QCoreApplication::setApplicationVersion(QStringLiteral(ZAZUZAR_VERSION));
+  if (qobject_cast<QGuiApplication*>(&application) != nullptr) {
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zazuzar.zazuzar"));
+  }
   UseGermanQtTexts(application);
 }
 

@@ -9,7 +9,9 @@ namespace zazuzar {
 
 // Gives `application` the title "ZAZUZAR" (the caption of the error report),
 // the program's version, and Qt's German texts for its own dialogs, where
-// they are installed.
+// they are installed. An application with windows gets the name of its
+// desktop entry as well, the AppStream id org.zazuzar.zazuzar, by which a
+// Wayland compositor finds the entry and the icon for the window.
 void SetUpApplication(QCoreApplication& application);
 
 }  // namespace zazuzar
