@@ -12,8 +12,10 @@ flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-po
 jobs=$(nproc)
 
 # Every report aborts the process, so the test that trips it fails; leak
-# checking is on (Qt on the offscreen platform reports no leaks of its own).
+# checking is on (Qt on the offscreen platform reports no leaks of its own;
+# the leaks of libraries on a real X server are suppressed by name).
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt"
 export UBSAN_OPTIONS="halt_on_error=1:abort_on_error=1:print_stacktrace=1"
 export QT_QPA_PLATFORM=offscreen
 

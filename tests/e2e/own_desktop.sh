@@ -12,9 +12,10 @@
 #   own_desktop.sh <path to zazuzar>
 set -euo pipefail
 program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
 scheme=/usr/share/qt6ct/colors/darker.conf
 tools=(python3 pdftoppm convert)
-source "$(dirname "$0")/x_session.sh"
+source "$here/x_session.sh"
 [[ -f $scheme ]] || {
   echo "SKIPPED: $scheme is missing; tools/install-deps.sh test installs qt6ct"
   exit 77
@@ -67,7 +68,7 @@ click_to_dialog $bt_OTPLoad
 xdotool type --delay 20 "$key" && xdotool key Return
 wait_windows 1 || fail "the key did not load from the folder chosen last"
 
-python3 "$(dirname "$0")/close_window.py" "$window"
+python3 "$here/close_window.py" "$window"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the window did not close"
 wait "$app" || fail "the program ended with status $?"
