@@ -123,9 +123,11 @@ processed=$(grep -o 'Processed .*' <<<"$asgen" || true)
 export=$out/asgen/export
 components=$(zcat "$export/data/$suite/main/Components-$arch.yml.gz" 2>&1 || true)
 grep -q "^ID: $id\$" <<<"$components" || { echo "appstream-generator lists no component $id: $processed"; fail=1; }
+# The icons are PNG files, from appstream-generator 1.0 (Debian 14) on JPEG XL.
 for icons in 64x64 128x128; do
   tarball=$(tar -tzf "$export/data/$suite/main/icons-$icons.tar.gz" 2>&1 || true)
-  grep -q "_$id.png\$" <<<"$tarball" || { echo "appstream-generator has no $icons icon"; fail=1; }
+  grep -Eq "_$id[.](png|jxl)\$" <<<"$tarball" ||
+    { echo "appstream-generator has no $icons icon: $tarball"; fail=1; }
 done
 zcat "$export/hints/$suite/main/Hints-$arch.json.gz" >"$out/hints.json" 2>/dev/null || echo '[]' >"$out/hints.json"
 hints=$(cmake -D HINTS="$out/hints.json" -D DEFINITIONS="$export/hints/$suite/hint-definitions.json" \
