@@ -15,9 +15,9 @@ namespace {
 constexpr int kPrintedLines = 10;
 
 // One print job on the printer the user chooses: lines 0 to 9 of `source`,
-// in the font of `fontField` and in black. A cancelled dialog prints nothing. A printer
-// that cannot make the copies asked for itself (Qt's PDF printer) gets the
-// lines once per copy, each copy on a page of its own.
+// in the font of `fontField` and in black. A cancelled dialog prints nothing.
+// A printer that cannot make the copies asked for itself (Qt's PDF printer)
+// gets the lines once per copy, each copy on a page of its own.
 void PrintTenLines(Dialogs& dialogs, QWidget* parent, const TMemo& fontField, const TMemo& source) {
   const std::unique_ptr<QPagedPaintDevice> device = dialogs.ChoosePrinter(parent);
   if (!device) {

@@ -4,12 +4,8 @@
 # commands it needs. Work files go in "$work", removed on exit.
 
 # Exits 77 (skipped) where a tool is missing.
-for tool in Xvfb xdotool "${tools[@]}"; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is missing; tools/install-deps.sh test installs it"
-    exit 77
-  }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/../require_tools.sh"
+require_tools Xvfb xdotool "${tools[@]}"
 
 work=$(mktemp -d)
 cleanup() {

@@ -12,13 +12,9 @@
 # Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
 build=$1
-for tool in dpkg-deb file readelf lintian appstreamcli desktop-file-validate apt-ftparchive \
-  appstream-generator; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is missing; tools/install-deps.sh test installs it"
-    exit 77
-  }
-done
+source "$(dirname "$0")/../require_tools.sh"
+require_tools dpkg-deb file readelf lintian appstreamcli desktop-file-validate apt-ftparchive \
+  appstream-generator
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 # Packed under umask 077: the modes in the package must not follow it.

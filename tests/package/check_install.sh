@@ -13,12 +13,8 @@
 # afresh. Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
 source=$1 work=$2
-for tool in desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is missing; tools/install-deps.sh test installs it"
-    exit 77
-  }
-done
+source "$(dirname "$0")/../require_tools.sh"
+require_tools desktop-file-validate appstreamcli
 build=$work/build root=$work/root links=$work/path
 rm -rf "$root" "$links" "$build/CMakeCache.txt" "$build/CMakeFiles"
 mkdir -p "$links" "$build"

@@ -14,12 +14,8 @@ if ((EUID != 0)); then
   echo "SKIPPED: the private CUPS scheduler starts as root (it then runs jobs as lp)"
   exit 77
 fi
-for tool in cupsd lpadmin lpstat; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is missing; tools/install-deps.sh test installs cups and cups-client"
-    exit 77
-  }
-done
+source "$(dirname "$0")/../require_tools.sh"
+require_tools cupsd lpadmin lpstat
 
 root=$(mktemp -d /tmp/zazuzar-cups.XXXXXX)
 chmod 0755 "$root" # the backend runs as lp

@@ -10,12 +10,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QTimer>
 #include <QTranslator>
 #include <functional>
 #include <map>
 #include <string>
 
+#include "tests/ui/WhenOpen.h"
 #include "ui/Dialogs.h"
 #include "ui/GermanQt.h"
 
@@ -106,28 +106,12 @@ TEST(GermanQt, QtsDialogsAndButtonsSpeakGerman) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.dialog);
     std::map<std::string, QString> shown;
-    // Read as soon as the dialog is open, then cancelled; one that is not
-    // found within 30 s is closed all the same, so the test cannot hang.
-    QTimer timer;
-    int waited = 0;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!dialog && ++waited < 3000) {
-        return;
+    WhenOpen<QDialog>([&](QDialog& dialog) {
+      for (const auto& [what, german] : c.texts) {
+        shown[what] = Shown(dialog, what);
       }
-      timer.stop();
-      if (dialog) {
-        for (const auto& [what, german] : c.texts) {
-          shown[what] = Shown(*dialog, what);
-        }
-      }
-      for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* open = qobject_cast<QDialog*>(window); open && open->isVisible()) {
-          open->reject();
-        }
-      }
+      dialog.reject();
     });
-    timer.start(10);
     QtDialogs dialogs;
     c.open(dialogs);
     ASSERT_FALSE(shown.empty()) << "no dialog opened";

@@ -7,42 +7,17 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
+#include "tests/ui/WhenOpen.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 
 namespace zazuzar::testing {
 namespace {
-
-// Runs `answer` on the modal dialog of type T as soon as it is open. An
-// answer must not ASSERT: a dialog it leaves open is closed here as a
-// failure, so that the test goes on instead of waiting for ever.
-template <typename T>
-void WhenOpen(const std::function<void(T&)>& answer) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      answer(*dialog);
-      // A button's shortcut clicks it only after a short delay.
-      QTimer::singleShot(2000, [left = QPointer<T>(dialog)] {
-        if (left && left->isVisible()) {
-          ADD_FAILURE() << "the answer left the dialog open";
-          left->reject();
-        }
-      });
-    }
-  });
-  timer->start();
-}
 
 TEST(QtDialogs, QuestionIsJaOnlyForJa) {
   const struct {
