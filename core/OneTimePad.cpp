@@ -1,14 +1,11 @@
 #include "core/OneTimePad.h"
 
 #include "core/CodeTable.h"
-
-#include <sys/random.h>
+#include "os/Random.h"
 
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace zazuzar {
@@ -62,29 +59,12 @@ std::uint64_t CombineGroup(std::uint64_t d, std::uint64_t k, bool encipher) {
   return sum - 10 * tens + '0' * kLanes;
 }
 
-// Fills `buffer` from the kernel's cryptographic random source.
-void FillRandom(void* buffer, std::size_t size) {
-  auto* bytes = static_cast<unsigned char*>(buffer);
-  while (size > 0) {
-    const ssize_t got = getrandom(bytes, size, 0);
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      throw std::runtime_error(std::string("Zufallsquelle nicht verf\xFCgbar: ") +
-                               std::strerror(errno));
-    }
-    bytes += got;
-    size -= static_cast<std::size_t>(got);
-  }
-}
-
-// Random 32-bit words, fetched from the kernel in batches.
+// Random 32-bit words, fetched from the system in batches.
 class RandomWords {
  public:
   std::uint32_t Next() {
     if (next_ == words_.size()) {
-      FillRandom(words_.data(), sizeof(words_));
+      os::FillRandom(words_.data(), sizeof(words_));
       next_ = 0;
     }
     return words_[next_++];

@@ -1,6 +1,8 @@
 #include "ui/Application.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 
 #include "ui/GermanQt.h"
@@ -12,8 +14,15 @@ void SetUpApplication(QCoreApplication& application) {
   QCoreApplication::setApplicationVersion(QStringLiteral(ZAZUZAR_VERSION));
   if (qobject_cast<QGuiApplication*>(&application) != nullptr) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zazuzar.zazuzar"));
+    LoadBuiltInFonts();
   }
   UseGermanQtTexts(application);
+}
+
+void LoadBuiltInFonts() {
+  for (const QFileInfo& font : QDir(QStringLiteral(":/fonts")).entryInfoList(QDir::Files)) {
+    QFontDatabase::addApplicationFont(font.filePath());
+  }
 }
 
 }  // namespace zazuzar

@@ -12,6 +12,12 @@ namespace zazuzar {
 // they are installed. An application with windows gets the name of its
 // desktop entry as well, the AppStream id org.zazuzar.zazuzar, by which a
 // Wayland compositor finds the entry and the icon for the window.
+// It also adds the fonts built into the program (LoadBuiltInFonts).
 void SetUpApplication(QCoreApplication& application);
+
+// Makes the fonts built into the program (the Windows build carries the
+// window's Liberation Sans, which Windows does not have) known to Qt; needs an
+// application with windows. Where none are built in, does nothing.
+void LoadBuiltInFonts();
 
 }  // namespace zazuzar

@@ -3,9 +3,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
+#include <string_view>
 #include <vector>
 
+#include "os/Console.h"
 #include "ui/Application.h"
 
 namespace zazuzar {
@@ -54,8 +55,10 @@ Answer Parse(QCommandLineParser& parser, const QStringList& arguments, bool list
   return parser.isSet(QStringLiteral("help-all")) ? Answer::kHelpAll : Answer::kStart;
 }
 
-void Print(std::FILE* stream, const QString& text) {
-  std::fputs(text.toLocal8Bit().constData(), stream);
+void Print(os::Answer answer, const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  os::Tell(answer, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+           "ZAZUZAR");
 }
 
 }  // namespace
@@ -83,24 +86,25 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   QCommandLineParser parser;
   const Answer answer = Parse(parser, arguments, false);
   if (answer == Answer::kVersion) {
-    Print(stdout, QStringLiteral("zazuzar %1\n").arg(QCoreApplication::applicationVersion()));
+    Print(os::Answer::kInformation,
+          QStringLiteral("zazuzar %1\n").arg(QCoreApplication::applicationVersion()));
     return 0;
   }
   if (answer == Answer::kHelp) {
-    Print(stdout, parser.helpText());
+    Print(os::Answer::kInformation, parser.helpText());
     return 0;
   }
   if (answer == Answer::kHelpAll) {
     QCommandLineParser withQtOptions;
     Parse(withQtOptions, arguments, true);
-    Print(stdout, withQtOptions.helpText());
+    Print(os::Answer::kInformation, withQtOptions.helpText());
     return 0;
   }
   const QString error =
       parser.errorText().isEmpty()
           ? QStringLiteral("Unerwartetes Argument '%1'.").arg(parser.positionalArguments().first())
           : parser.errorText();
-  Print(stderr, QStringLiteral("zazuzar: %1\n").arg(error));
+  Print(os::Answer::kError, QStringLiteral("zazuzar: %1\n").arg(error));
   return 2;
 }
 

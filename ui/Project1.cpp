@@ -2,14 +2,14 @@
 // loop; or answers the command line (--version, --help) without a window.
 #include <QApplication>
 
+#include "os/Hardening.h"
 #include "ui/Application.h"
 #include "ui/CommandLine.h"
 #include "ui/Dialogs.h"
-#include "ui/Hardening.h"
 #include "ui/Unit1.h"
 
 int main(int argc, char* argv[]) {
-  zazuzar::HardenProcess();  // before any key or message exists
+  zazuzar::os::HardenProcess();  // before any key or message exists
   if (const auto status = zazuzar::AnswerCommandLine(argc, argv)) {
     return *status;
   }

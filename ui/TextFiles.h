@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "os/Files.h"
+
 namespace zazuzar {
 
 // The byte that ends a text file before its physical end (Ctrl-Z).
@@ -29,34 +31,10 @@ LoadedText ReadText(QIODevice& device, qint64 limit);
 // Opens the file at `path` and reads it as ReadText does.
 LoadedText LoadText(const QString& path, qint64 limit);
 
-// Who may read a file that a save creates. A file that is replaced keeps the
-// mode it had where the file system allows it, and is owner-only where not.
-// On a file system without Unix modes (a FAT or exFAT stick) every file gets
-// what the mount gives.
-enum class NewFileAccess {
-  Umask,      // what the umask leaves: cipher texts are meant to travel
-  OwnerOnly,  // 0600 from the start: keys and deciphered plain texts
-};
-
-// Why a save went wrong, in the system's words.
-struct SaveFailure {
-  QString reason;
-  // False: nothing was replaced; the old file, if any, stays byte for byte
-  // and nothing is left beside it. True: the new file has already replaced
-  // the old one and holds the whole text, but the folder could not be synced
-  // afterwards, so the disk has not confirmed the replacement (a power cut
-  // could still undo it).
-  bool replaced = false;
-};
-
-// Writes `bytes` to `path` whole, replacing the file only once everything is
-// on the disk; a failure before that (full disk, quota, file-size limit, I/O
-// error, a refused rename) replaces nothing. After the replacement the folder
-// is synced, so that the new entry is on the disk too; a folder one may write
-// to but not read (a drop box) cannot be, and its save counts as saved. A mode
-// that the file system refuses to set is no failure.
-std::optional<SaveFailure> SaveWhole(const QString& path, const std::string& bytes,
-                                     NewFileAccess access);
+// Saving is the operating system's part (os/Files.h).
+using os::NewFileAccess;
+using os::SaveFailure;
+using os::SaveWhole;
 
 // Whether a file (not a folder) exists at `path`.
 bool FileExists(const QString& path);

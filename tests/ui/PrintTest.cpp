@@ -32,8 +32,12 @@ bool PopplerMissing() {
   }
   return false;
 }
+#ifdef _WIN32
+constexpr const char* kNoPoppler = "poppler's tools, which read printouts back, are Linux programs";
+#else
 constexpr const char* kNoPoppler =
     "poppler's pdftotext, pdfinfo or pdftoppm is missing (poppler-utils)";
+#endif
 
 QString RunTool(const QString& program, const QStringList& arguments) {
   QProcess process;
@@ -557,6 +561,9 @@ TEST_F(ChosenPrinterTest, KeyReachesTheDefaultCupsQueueAsAPdfOfItsTenRows) {
 
 // The real print dialog, looked at while it is open and then cancelled.
 TEST(PrintDialogTest, OffersPrinterPdfFileAndCopiesButNoPageRange) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows' print dialog is the system's own: no Qt widgets to look at";
+#endif
   bool seen = false;
   QTimer::singleShot(0, [&seen] {
     if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {

@@ -166,8 +166,15 @@ TEST_P(GlyphSpacing, GlyphAndTextCentredFourPixelsApart) {
   const int gap = row.glyphLeft ? first - (at->x() + glyph.width()) : at->x() - last - 1;
   const int left = row.glyphLeft ? at->x() : first;
   const int right = picture.width() - 1 - (row.glyphLeft ? last : at->x() + glyph.width() - 1);
-  EXPECT_EQ(gap, 4);
-  EXPECT_NEAR(left, right, 1) << "margins " << left << " and " << right;
+#ifdef _WIN32
+  // Windows' own font rendering (GDI) puts the ink a pixel off where FreeType
+  // puts it, for the same advances.
+  constexpr int kInk = 1;
+#else
+  constexpr int kInk = 0;
+#endif
+  EXPECT_NEAR(gap, 4, kInk);
+  EXPECT_NEAR(left, right, 1 + kInk) << "margins " << left << " and " << right;
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, GlyphSpacing,

@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ui/Application.h"
+
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM",
-          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? ZAZUZAR_TEST_PLATFORM
+                                                                  : qgetenv("QT_QPA_PLATFORM"));
   QTemporaryDir home;
   if (!home.isValid()) {
     return 1;
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
+  zazuzar::LoadBuiltInFonts();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -11,6 +11,8 @@
 #include <limits>
 #include <memory>
 
+#include "os/Clipboard.h"
+
 namespace zazuzar {
 namespace {
 
@@ -141,8 +143,11 @@ QMimeData* TMemo::createMimeDataFromSelection() const {
   auto* data = new QMimeData;
   data->setText(ClipboardText(textCursor().selectedText()));
   if (secret_) {
-    // Honoured by KDE's Klipper, GNOME's clipboard managers and most others.
-    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+    for (const os::ClipboardMarker& marker : os::SecretClipboardMarkers()) {
+      data->setData(
+          QString::fromLatin1(marker.format.data(), static_cast<qsizetype>(marker.format.size())),
+          QByteArray(marker.bytes.data(), static_cast<qsizetype>(marker.bytes.size())));
+    }
   }
   return data;
 }

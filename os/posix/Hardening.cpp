@@ -1,11 +1,11 @@
-#include "ui/Hardening.h"
+#include "os/Hardening.h"
 
 #include <sys/resource.h>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
 
-namespace zazuzar {
+namespace zazuzar::os {
 
 void HardenProcess() {
   if constexpr (kSanitizerBuild) {
@@ -18,4 +18,4 @@ void HardenProcess() {
 #endif
 }
 
-}  // namespace zazuzar
+}  // namespace zazuzar::os
