@@ -38,6 +38,17 @@ apt_home=$cache/apt
 apt_opts=(-o "Dir::Etc::SourceList=$apt_home/sources.list" -o "Dir::Etc::SourceParts=$apt_home/sources.list.d"
   -o "Dir::State::Lists=$apt_home/lists" -o "Dir::Cache=$apt_home/cache" -o "Dir::State::Status=/var/lib/dpkg/status" -o APT::Sandbox::User=root)
 fetch_source() { # <source package> <version> <into>
+  # Lists kept from an earlier run may not know a newer version yet: read
+  # afresh once before giving up.
+  local fresh
+  for fresh in 0 1; do
+    ((fresh)) && rm -f "$apt_home/updated"
+    update_sources
+    (cd "$3" && apt-get "${apt_opts[@]}" source -qq "$1=$2" >/dev/null) && return 0
+  done
+  return 1
+}
+update_sources() {
   if [[ ! -e $apt_home/updated ]]; then
     rm -rf "$apt_home"
     mkdir -p "$apt_home/sources.list.d" "$apt_home/lists/partial" "$apt_home/cache/archives/partial"
@@ -51,7 +62,6 @@ fetch_source() { # <source package> <version> <into>
     apt-get "${apt_opts[@]}" update -qq
     touch "$apt_home/updated"
   fi
-  (cd "$3" && apt-get "${apt_opts[@]}" source -qq "$1=$2" >/dev/null)
 }
 # The source version of the installed binary package.
 source_version() { dpkg-query -W -f='${source:Version}' "$1"; }
