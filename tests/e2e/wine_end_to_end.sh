@@ -10,6 +10,8 @@
 #     as the file's mode);
 #   - the window had the Linux window's size (a screenshot stays beside the
 #     test, wine-window.png);
+#   - --version answers into a pipe, and --help, started as Explorer starts
+#     a program, in a message box;
 #   - once the program is closed, nothing in Wine's registry names the folder
 #     or Qt's settings.
 # Run by tools/windows.sh, which makes the Wine prefix (WINEPREFIX).
@@ -114,6 +116,20 @@ python3 "$(dirname "$0")/close_window.py" "$window"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not end when its window was closed"
 app=
+# The command line: --version into a pipe; --help started as Explorer starts a
+# program, with no console and no standard output: in a message box.
+[[ $(wine "$program" --version 2>/dev/null) =~ ^zazuzar\ [0-9]+\.[0-9]+\.[0-9]+$ ]] ||
+  fail "--version did not answer into the pipe"
+wine cmd /c start "" "$(winepath -w "$program")" --help >/dev/null 2>&1
+box=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZAZUZAR$' | head -1) ||
+  fail "--help started from Explorer showed no message box"
+python3 "$(dirname "$0")/close_window.py" "$box"
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^ZAZUZAR$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^ZAZUZAR$' >/dev/null 2>&1 && fail "the --help box did not close"
+
 wineserver -k 2>/dev/null || true # Wine writes its registry as its server ends
 sleep 1
 
