@@ -14,15 +14,15 @@ normal() {
   cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAZUZAR_WERROR=ON \
     -DZAZUZAR_BUILD_BENCH=ON -DZAZUZAR_BUILD_TOOLS=ON -DZAZUZAR_PACKAGE_CHECK=ON
   cmake --build build-test -j "$jobs"
-  QT_QPA_PLATFORM=offscreen bash tools/run-ctest.sh build-test -j "$jobs"
+  QT_QPA_PLATFORM=offscreen bash .ci/run-ctest.sh build-test -j "$jobs"
 }
 
 for stage in install "${stages[@]}"; do
   start=$SECONDS
   case $stage in
     install) bash tools/install-deps.sh test ;;
-    sanitize) bash tools/sanitize.sh ;;
-    fuzz) bash tools/fuzz.sh ;;
+    sanitize) bash .ci/sanitize.sh ;;
+    fuzz) bash .ci/fuzz.sh ;;
     normal) normal ;;
     *)
       echo "unknown stage $stage (sanitize, fuzz, normal)"

@@ -1,7 +1,7 @@
 # What makes zazuzar.exe a Windows program: no console, its icon at the sizes
 # Explorer and the taskbar use, a version resource, a manifest that asks for
 # no administrator rights, and the window's font built in (Windows has no
-# Liberation Sans). tools/windows.sh packs the rest into the zip.
+# Liberation Sans). packaging/windows/build.sh packs the rest into the zip.
 set(ZAZUZAR_FONT "" CACHE FILEPATH "Liberation Sans Regular (TTF), built into the Windows program")
 if(NOT EXISTS "${ZAZUZAR_FONT}")
   message(FATAL_ERROR "ZAZUZAR_FONT must name LiberationSans-Regular.ttf (fonts-liberation2)")

@@ -14,7 +14,7 @@
 #     a program, in a message box;
 #   - once the program is closed, nothing in Wine's registry names the folder
 #     or Qt's settings.
-# Run by tools/windows.sh, which makes the Wine prefix (WINEPREFIX).
+# Run by packaging/windows/build.sh, which makes the Wine prefix (WINEPREFIX).
 #   wine_end_to_end.sh <path to zazuzar.exe>
 set -euo pipefail
 program=$1

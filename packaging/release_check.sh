@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The release check of cmake/Release.cmake, which makes sure that a release's
+# The release check of packaging/Release.cmake, which makes sure that a release's
 # CHANGELOG.md and its CMake version agree: first the tree's own CHANGELOG.md
 # against the version CMake builds, then one row per made-up changelog. Where
 # the check passes, the release time it read must be the one GNU date gives.
@@ -8,7 +8,7 @@ set -uo pipefail
 cmake=$1 source=$2 version=$3
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-check() { "$cmake" -D VERSION="$2" -D CHANGELOG="$1" -P "$source/cmake/Release.cmake" 2>&1; }
+check() { "$cmake" -D VERSION="$2" -D CHANGELOG="$1" -P "$source/packaging/Release.cmake" 2>&1; }
 fail=0
 report=$(check "$source/CHANGELOG.md" "$version") || {
   echo "FAIL: CHANGELOG.md against CMake's version $version: $report"

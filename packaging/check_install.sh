@@ -13,7 +13,7 @@
 # afresh. Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
 source=$1 work=$2
-source "$(dirname "$0")/../require_tools.sh"
+source "$(dirname "$0")/../tests/require_tools.sh"
 require_tools desktop-file-validate appstreamcli
 build=$work/build root=$work/root links=$work/path
 rm -rf "$root" "$links" "$build/CMakeCache.txt" "$build/CMakeFiles"

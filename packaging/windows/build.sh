@@ -9,7 +9,7 @@
 # unless set), outside the clone, each under a key made of its source
 # version, the compiler and its options; a later run reuses them.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 root=$PWD
 what=${1:-all}
 cache=${ZAZUZAR_WINDOWS_CACHE:-/var/cache/zazuzar-windows}
@@ -227,7 +227,7 @@ stage wine
 # row skipped under Wine, its reason; everything when a test fails.
 rc=0
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM= \
-  bash tools/run-ctest.sh "$build/cmake" --verbose >"$build/tests.log" 2>&1 || rc=$?
+  bash .ci/run-ctest.sh "$build/cmake" --verbose >"$build/tests.log" 2>&1 || rc=$?
 if ((rc)); then
   cat "$build/tests.log"
   exit "$rc"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the program for release and packs it as a Debian package:
-#   bash tools/package.sh          -> build-pkg/zazuzar_<version>_amd64.deb
+#   bash packaging/package.sh          -> build-pkg/zazuzar_<version>_amd64.deb
 # Install it with: apt-get install ./build-pkg/zazuzar_*.deb
 # The same commit gives the same package, byte for byte, wherever and whenever
-# it is built and whatever the umask (tools/reproducible.sh checks it).
+# it is built and whatever the umask (.ci/reproducible.sh checks it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh test # packing needs dpkg-dev and file besides the build

@@ -1,7 +1,7 @@
 # Run by CPack on the staged files of the Debian package, before it packs
 # them: what Debian wants beyond what `cmake --install` gives.
 # - The changelog in Debian's format, made from the installed CHANGELOG.md by
-#   packaging/debian-changelog.sh, in its place, and the copyright file.
+#   packaging/debian/changelog.sh, in its place, and the copyright file.
 # - The changelog and the manual pages compressed, without a name or a time
 #   stamp in the gzip header.
 # - Modes 0644 for the files made here and 0755 for every folder: CMake makes
@@ -15,10 +15,10 @@ foreach(folder DOCDIR MANDIR)
 endforeach()
 set(doc ${staged}${DOCDIR})
 execute_process(
-  COMMAND bash ${CPACK_ZAZUZAR_SOURCE_DIR}/packaging/debian-changelog.sh ${CPACK_PACKAGE_NAME}
+  COMMAND bash ${CPACK_ZAZUZAR_SOURCE_DIR}/packaging/debian/changelog.sh ${CPACK_PACKAGE_NAME}
           ${CPACK_PACKAGE_CONTACT} ${doc}/CHANGELOG.md ${doc}/changelog COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE ${doc}/CHANGELOG.md)
-file(COPY_FILE ${CPACK_ZAZUZAR_SOURCE_DIR}/packaging/copyright ${doc}/copyright)
+file(COPY_FILE ${CPACK_ZAZUZAR_SOURCE_DIR}/packaging/debian/copyright ${doc}/copyright)
 file(GLOB_RECURSE pages ${staged}${MANDIR}/*.1)
 execute_process(COMMAND gzip -9n ${doc}/changelog ${pages} COMMAND_ERROR_IS_FATAL ANY)
 list(TRANSFORM pages APPEND .gz)

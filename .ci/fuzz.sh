@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-30}
 read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_encode_text fuzz_decode_digits fuzz_format_groups fuzz_combine fuzz_read_text}"
 
-# Without Debian's hardening flags, as in tools/sanitize.sh.
+# Without Debian's hardening flags, as in .ci/sanitize.sh.
 cmake -S . -B build-fuzz -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ \

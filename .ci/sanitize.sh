@@ -15,7 +15,7 @@ jobs=$(nproc)
 # checking is on (Qt on the offscreen platform reports no leaks of its own;
 # the leaks of libraries on a real X server are suppressed by name).
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
-export LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt"
+export LSAN_OPTIONS="suppressions=$PWD/.ci/lsan-suppressions.txt"
 export UBSAN_OPTIONS="halt_on_error=1:abort_on_error=1:print_stacktrace=1"
 export QT_QPA_PLATFORM=offscreen
 
@@ -30,4 +30,4 @@ cmake -S . -B build-asan -G Ninja \
   -DZAZUZAR_BUILD_UI=ON -DBUILD_TESTING=ON -DZAZUZAR_BUILD_TOOLS=ON \
   -DZAZUZAR_HARDENING=OFF -DZAZUZAR_WERROR=ON
 cmake --build build-asan -j "$jobs"
-bash tools/run-ctest.sh build-asan -j "$jobs"
+bash .ci/run-ctest.sh build-asan -j "$jobs"

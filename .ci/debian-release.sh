@@ -97,7 +97,7 @@ unshare --mount --propagation private --pid --fork --kill-child bash -c '
     echo "${errors//E: /apt: }"
     echo "so apt in this root checks no Valid-Until date"
     printf "%s\n" \
-      "// Written by tools/debian-release.sh for this throw-away root only: the" \
+      "// Written by .ci/debian-release.sh for this throw-away root only: the" \
       "// mirror serves a frozen copy of the release whose Release file is past" \
       "// its Valid-Until date, and apt refused the release for that alone." \
       "Acquire::Check-Valid-Until \"false\";" >"$root/etc/apt/apt.conf.d/99valid-until"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Checks that the Debian package is reproducible: tools/package.sh runs in two
+# Checks that the Debian package is reproducible: packaging/package.sh runs in two
 # fresh clones of the commit checked out, at paths of different lengths, one
 # after the other and so at different times; the second under umask 077, in
 # another time zone and locale and, when this runs as root, as the user
 # nobody. The two .deb files must be the same byte for byte. When they are
-# not, it names what differs (tools/compare_debs.py, and diffoscope where it
+# not, it names what differs (packaging/debian/compare_debs.py, and diffoscope where it
 # is installed) and fails. Uncommitted changes are not part of the check.
-#   bash tools/reproducible.sh          (folders in build-reproducible/)
+#   bash .ci/reproducible.sh          (folders in build-reproducible/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
@@ -25,11 +25,11 @@ for clone in "$first" "$second"; do
 done
 
 # Builds the package in clone $1 with umask $2; the rest of the command line
-# goes before tools/package.sh. Its output goes to $1.log.
+# goes before packaging/package.sh. Its output goes to $1.log.
 build() {
   local clone=$1 mask=$2
   shift 2
-  if ! (cd "$clone" && env -u SOURCE_DATE_EPOCH "$@" bash -c "umask $mask && bash tools/package.sh") \
+  if ! (cd "$clone" && env -u SOURCE_DATE_EPOCH "$@" bash -c "umask $mask && bash packaging/package.sh") \
     >"$clone.log" 2>&1; then
     echo "reproducible: the package build in $clone failed:"
     tail -n 30 "$clone.log"
@@ -49,7 +49,7 @@ echo "reproducible: built in $first as $(id -un), umask 022, and in $second as $
 debs=("$first"/build-pkg/zazuzar_*.deb "$second"/build-pkg/zazuzar_*.deb)
 sha256sum "${debs[@]}" | sed "s|$work/||"
 status=0
-python3 tools/compare_debs.py "${debs[@]}" || status=1
+python3 packaging/debian/compare_debs.py "${debs[@]}" || status=1
 if ((status)) && command -v diffoscope >/dev/null; then
   diffoscope --text - "${debs[@]}" | head -n 200 || true
 fi

@@ -6,7 +6,7 @@
 # Included, it makes the manual pages (the version project() gives, the top
 # entry's date) and the AppStream metadata (a <release> for every entry), and
 # writes the top entry's time in seconds since 1970 to
-# packaging/source-date-epoch in the build folder: tools/package.sh stamps the
+# packaging/source-date-epoch in the build folder: packaging/package.sh stamps the
 # package with it (SOURCE_DATE_EPOCH).
 # Run as a script, it fails unless the top entry is the version given:
 #   cmake -D VERSION=<version> -D CHANGELOG=<CHANGELOG.md> -P Release.cmake

@@ -3,46 +3,36 @@
 # distribution's packaging expects: manual pages uncompressed (distributions
 # compress them themselves), CHANGELOG.md in the documentation folder. What
 # only a Debian package holds, the changelog in Debian's format and the
-# copyright file, CPack adds when it packs (cmake/DebianPackage.cmake).
+# copyright file, CPack adds when it packs (packaging/debian/DebianPackage.cmake).
 include(GNUInstallDirs)
 set(zazuzar_id org.zazuzar.zazuzar)
 
-# The package's modes are fixed, whatever the builder's umask: files 0644 and
-# the program 0755 here, folders 0755 by a script that CPack runs before it
-# packs (CMake makes folders with the umask).
-set(zazuzar_mode_0755 OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                      WORLD_READ WORLD_EXECUTE)
-set(zazuzar_mode_0644 OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-
+# CMake installs files 0644 and the program 0755, whatever the builder's
+# umask; folders it makes with the umask, so the script CPack runs before it
+# packs sets those.
 if(ZAZUZAR_BUILD_UI)
-  install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-          PERMISSIONS ${zazuzar_mode_0755})
+  install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/${zazuzar_id}.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications PERMISSIONS ${zazuzar_mode_0644})
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   foreach(size 16 24 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icon${size}.png
-            DESTINATION ${icons}/${size}x${size}/apps RENAME ${zazuzar_id}.png
-            PERMISSIONS ${zazuzar_mode_0644})
+            DESTINATION ${icons}/${size}x${size}/apps RENAME ${zazuzar_id}.png)
   endforeach()
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icon.svg DESTINATION ${icons}/scalable/apps
-          RENAME ${zazuzar_id}.svg PERMISSIONS ${zazuzar_mode_0644})
+          RENAME ${zazuzar_id}.svg)
   # The manual pages and the AppStream metadata, with the version and the
   # release dates filled in.
   set(made ${PROJECT_BINARY_DIR}/packaging)
-  include(${PROJECT_SOURCE_DIR}/cmake/Release.cmake)
-  install(FILES ${made}/${zazuzar_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-          PERMISSIONS ${zazuzar_mode_0644})
-  install(FILES ${made}/pages/zazuzar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
-          PERMISSIONS ${zazuzar_mode_0644})
-  install(FILES ${made}/pages/de/zazuzar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1
-          PERMISSIONS ${zazuzar_mode_0644})
-  install(FILES ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR}
-          PERMISSIONS ${zazuzar_mode_0644})
+  include(${PROJECT_SOURCE_DIR}/packaging/Release.cmake)
+  install(FILES ${made}/${zazuzar_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES ${made}/pages/zazuzar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${made}/pages/de/zazuzar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+  install(FILES ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
 # What the Debian package adds to the installed files, and where they are.
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianPackage.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/debian/DebianPackage.cmake)
 set(CPACK_ZAZUZAR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_ZAZUZAR_DOCDIR ${CMAKE_INSTALL_DOCDIR})
 set(CPACK_ZAZUZAR_MANDIR ${CMAKE_INSTALL_MANDIR})

@@ -12,7 +12,7 @@
 # Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
 build=$1
-source "$(dirname "$0")/../require_tools.sh"
+source "$(dirname "$0")/../../tests/require_tools.sh"
 require_tools dpkg-deb file readelf lintian appstreamcli desktop-file-validate apt-ftparchive \
   appstream-generator
 out=$(mktemp -d)
