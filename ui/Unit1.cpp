@@ -44,12 +44,12 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(di
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   QIcon icon;
-  const QString icon32 = QStringLiteral(":/resources/icon32.png");
-  for (const QString& path : {icon32, QStringLiteral(":/resources/icon16.png")}) {
-    icon.addPixmap(QPixmap::fromImage(LoadPicture(path)));
-  }
+  const QImage icon32 = LoadPicture(QStringLiteral(":/resources/icon32.png"));
+  icon.addPixmap(QPixmap::fromImage(icon32));
+  icon.addPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral(":/resources/icon16.png"))));
   if (qApp->devicePixelRatio() >= 2) {
-    icon.addPixmap(QPixmap::fromImage(LoadPicture(AtTwiceDensity(icon32))));
+    // Each pixel doubled, so that the holes stay as sharp as at normal density.
+    icon.addPixmap(QPixmap::fromImage(icon32.scaled(icon32.size() * 2)));
   }
   setWindowIcon(icon);
   // The window's one font; no control sets its own.

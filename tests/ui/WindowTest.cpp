@@ -197,12 +197,17 @@ TEST_F(WindowTest, HighDensityScreenShowsTheTwiceSizePictures) {
   if (form->devicePixelRatio() < 2) {
     GTEST_SKIP() << "normal density";
   }
+  constexpr QImage::Format kRgb = QImage::Format_RGB32;
   // The disabled glyph at twice the size has a finer relief than the normal
   // one scaled up.
-  const QImage save = form->bt_OTPSave->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage save = form->bt_OTPSave->grab().toImage().convertToFormat(kRgb);
   EXPECT_TRUE(FindGlyph(save, GlyphHalf("glyph_save@2x.png", false)).has_value());
   EXPECT_EQ(form->Image1->pixmap().size(), QSize(862, 344));
   EXPECT_EQ(form->Image1->pixmap().devicePixelRatio(), 2);
+  // The window's icon: the 32-pixel picture with each pixel doubled, not smoothed.
+  const QImage icon32 = QImage(QStringLiteral(":/resources/icon32.png")).convertToFormat(kRgb);
+  EXPECT_EQ(form->windowIcon().pixmap(QSize(32, 32), 2).toImage().convertToFormat(kRgb),
+            icon32.scaled(64, 64));
 }
 
 struct ModeRow {
