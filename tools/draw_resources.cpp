@@ -15,10 +15,13 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
+#include <QPolygonF>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -447,11 +450,14 @@ bool BuildGlyph(const GlyphArt& art, int scale, QImage& image) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Icon: a strip of five-hole punched tape, black holes on white; the feed holes run between the
-// second and the third track. Each size that is no whole multiple of another has a layout of its
-// own, placed on whole pixels so that the holes stay sharp; the rest are those scaled up.
+// Icon: a strip of five-hole punched tape; the feed holes run between the second and the third
+// track. At 16, 24 and 32 pixels, the window's own sizes, black holes on white filling the square,
+// each placed on whole pixels so that the holes stay sharp. From 48 pixels up, and as SVG, the
+// same tape as an object: a strip of paper with room around it, on a transparent ground, so that
+// it reads on light and dark panels alike.
 
-// Which of the five tracks are punched, column by column (bit 0 = top track).
+// Which of the five tracks are punched, column by column (bit 0 = top track); longer strips
+// repeat the columns.
 constexpr std::array<int, 6> kTapeColumns = {0b11011, 0b00110, 0b10101, 0b01101, 0b11100, 0b10011};
 
 struct TapeLayout {
@@ -469,7 +475,8 @@ struct TapeLayout {
 constexpr TapeLayout kTape16 = {16, 2, 1, {0, 3, 8, 11, 14}, 6, 1, 4, 4, 0};
 constexpr TapeLayout kTape24 = {24, 3, 1, {1, 5, 11, 15, 19}, 9, 2, 4, 5, 0};
 constexpr TapeLayout kTape32 = {32, 4, 2, {3, 8, 16, 21, 26}, 13, 2, 6, 5, 1};
-constexpr TapeLayout kTape48 = {48, 6, 2, {5, 12, 24, 31, 38}, 20, 3, 9, 5, 2};
+// The object: the holes of the 32-pixel layout, twelve columns of them.
+constexpr TapeLayout kStrip = {32, 4, 2, {3, 8, 16, 21, 26}, 13, 6, 6, 12, 0};
 
 // Calls box(left, top, width, height) for every black rectangle of the tape.
 template <typename Box>
@@ -480,7 +487,7 @@ void ForEachTapeBox(const TapeLayout& tape, Box box) {
   }
   for (int column = 0; column < tape.columns; ++column) {
     const int left = tape.firstX + column * tape.pitchX;
-    const int bits = kTapeColumns[static_cast<std::size_t>(column)];
+    const int bits = kTapeColumns[static_cast<std::size_t>(column) % kTapeColumns.size()];
     for (int track = 0; track < 5; ++track) {
       if ((bits >> track) & 1) {
         box(left, tape.trackY[static_cast<std::size_t>(track)], tape.hole, tape.hole);
@@ -504,32 +511,77 @@ QImage DrawTape(const TapeLayout& tape) {
   return image;
 }
 
-// The icon as SVG, for the sizes between the pictures: the 32-pixel layout on a grid of 32 units.
-// It is left to the renderer to smooth the edges; snapped to whole pixels at a size such as 22,
-// neighbouring holes would run together.
-QByteArray TapeSvg(const TapeLayout& tape) {
-  QByteArray path;
-  ForEachTapeBox(tape, [&](int left, int top, int width, int height) {
-    path +=
-        QStringLiteral("M%1 %2h%3v%4h-%3z").arg(left).arg(top).arg(width).arg(height).toLatin1();
-  });
-  const QByteArray size = QByteArray::number(tape.size);
-  return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + size + "\" height=\"" + size +
-         "\" viewBox=\"0 0 " + size + " " + size + "\">\n<rect width=\"" + size + "\" height=\"" +
-         size + "\" fill=\"#fff\"/>\n<path fill=\"#000\" d=\"" + path + "\"/>\n</svg>\n";
+// The object on a grid of 128 units: the strip, cut at a slant at its start and torn off at its
+// end, turned a little and lying a little above its shadow. Each part is a path, with the colour
+// that fills it and that of its rim.
+constexpr double kObjectGrid = 128;
+constexpr double kRimWidth = 1.5;  // in the pictures never under one pixel
+struct ObjectPart {
+  QPainterPath path;
+  QColor fill;
+  QColor rim;  // none when invalid
+};
+
+std::array<ObjectPart, 3> TapeObject() {
+  const double length = 80, width = kStrip.size, slant = 4, tear = 1.5;
+  QPolygonF outline({{slant, 0}, {length, 0}});
+  for (int i = 1; i <= 12; ++i) {  // six teeth
+    outline.append({length - (i % 2) * tear, width * i / 12});
+  }
+  outline.append({0, width});
+  QPainterPath paper;
+  paper.addPolygon(outline);
+  paper.closeSubpath();
+  QPainterPath holes;
+  ForEachTapeBox(kStrip, [&](int left, int top, int w, int h) { holes.addRect(left, top, w, h); });
+  QTransform place;
+  place.translate(64, 62).rotate(-20).scale(1.3, 1.3).translate(-length / 2, -width / 2);
+  paper = place.map(paper);
+  return {{{paper.translated(1, 3), QColor(0, 0, 0, 60), QColor()},
+           {paper, QColor(0xf4, 0xea, 0xcb), QColor(0x7a, 0x68, 0x44)},
+           {place.map(holes), QColor(0x20, 0x20, 0x20), QColor()}}};
 }
 
-// The icon at `factor` times its size, each pixel a square of factor x factor: the holes stay
-// as sharp as at the size it was drawn for.
-QImage Scaled(const QImage& image, int factor) {
-  QImage scaled(factor * image.width(), factor * image.height(), image.format());
-  scaled.setColorTable(image.colorTable());
-  for (int y = 0; y < scaled.height(); ++y) {
-    for (int x = 0; x < scaled.width(); ++x) {
-      scaled.setPixel(x, y, static_cast<uint>(image.pixelIndex(x / factor, y / factor)));
-    }
+QImage DrawTapeObject(int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size / kObjectGrid, size / kObjectGrid);
+  for (const ObjectPart& part : TapeObject()) {
+    const double rim = std::max(kRimWidth, kObjectGrid / size);
+    painter.setPen(part.rim.isValid()
+                       ? QPen(part.rim, rim, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin)
+                       : QPen(Qt::NoPen));
+    painter.setBrush(part.fill);
+    painter.drawPath(part.path);
   }
-  return scaled;
+  return image;
+}
+
+// The same object as SVG, for the sizes between.
+QByteArray TapeObjectSvg() {
+  const auto number = [](double value) { return QByteArray::number(value, 'f', 2); };
+  const auto colour = [&](const QColor& c) {
+    return c.name().toLatin1() + (c.alpha() < 255 ? "\" fill-opacity=\"" + number(c.alphaF()) : "");
+  };
+  const QByteArray size = QByteArray::number(kObjectGrid);
+  QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + size + "\" height=\"" +
+                   size + "\" viewBox=\"0 0 " + size + " " + size + "\">\n";
+  for (const ObjectPart& part : TapeObject()) {
+    QByteArray d;
+    for (int i = 0; i < part.path.elementCount(); ++i) {
+      const QPainterPath::Element e = part.path.elementAt(i);
+      d += (e.isMoveTo() ? (i > 0 ? "ZM" : "M") : "L") + number(e.x) + " " + number(e.y);
+    }
+    svg += "<path fill=\"" + colour(part.fill) + "\"";
+    if (part.rim.isValid()) {
+      svg += " stroke=\"" + colour(part.rim) + "\" stroke-width=\"" + number(kRimWidth) +
+             "\" stroke-linejoin=\"round\"";
+    }
+    svg += " d=\"" + d + "Z\"/>\n";
+  }
+  return svg + "</svg>\n";
 }
 
 // "name.png" -> "name@2x.png"
@@ -599,21 +651,20 @@ int main(int argc, char** argv) {
     ok = Save(twice, out.filePath(AtTwice(name))) && ok;
   }
 
-  // The window's icon at 16 and 32 pixels (at twice the density the window doubles each pixel of
-  // the 32); the installed icons at the sizes that desktops and software centres look for, and as
-  // SVG for the sizes between.
-  const QImage icon32 = DrawTape(kTape32);
+  // The window's icon at 16 and 32 pixels (twice the density doubles each pixel of the 32), the
+  // same at 24 for the desktop's small places; the object at the sizes that desktops and software
+  // centres look for, and as SVG for the sizes between.
   const struct {
     int size;
     QImage image;
   } icons[] = {
-      {16, DrawTape(kTape16)},  {24, DrawTape(kTape24)}, {32, icon32},
-      {48, DrawTape(kTape48)},  {64, Scaled(icon32, 2)}, {128, Scaled(icon32, 4)},
-      {256, Scaled(icon32, 8)},
+      {16, DrawTape(kTape16)},    {24, DrawTape(kTape24)},  {32, DrawTape(kTape32)},
+      {48, DrawTapeObject(48)},   {64, DrawTapeObject(64)}, {128, DrawTapeObject(128)},
+      {256, DrawTapeObject(256)},
   };
   for (const auto& icon : icons) {
     ok = Save(icon.image, out.filePath(QStringLiteral("icon%1.png").arg(icon.size))) && ok;
   }
-  ok = SaveBytes(TapeSvg(kTape32), out.filePath(QStringLiteral("icon.svg"))) && ok;
+  ok = SaveBytes(TapeObjectSvg(), out.filePath(QStringLiteral("icon.svg"))) && ok;
   return ok ? 0 : 1;
 }
