@@ -12,7 +12,9 @@ namespace zazuzar {
 // they are installed. An application with windows gets the name of its
 // desktop entry as well, the AppStream id org.zazuzar.zazuzar, by which a
 // Wayland compositor finds the entry and the icon for the window.
-// It also adds the fonts built into the program (LoadBuiltInFonts).
+// It also adds the fonts built into the program (LoadBuiltInFonts), and keeps
+// Qt's own settings in memory for the whole process: nothing of them is read
+// from or written to the disk.
 void SetUpApplication(QCoreApplication& application);
 
 // Makes the fonts built into the program (the Windows build carries the

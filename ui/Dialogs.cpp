@@ -7,9 +7,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#if QT_CONFIG(settings)
-#include <QSettings>
-#endif
 
 namespace zazuzar {
 namespace {
@@ -31,21 +28,6 @@ QString QtNameFilter(const QString& filter) {
 }
 
 }  // namespace
-
-// A Qt built without settings (the Windows build's, where they would go into
-// the registry) has nothing to keep anywhere.
-QtDialogs::QtDialogs() {
-#if QT_CONFIG(settings)
-  // Not a folder on any Unix, so nothing can be made below it, even by root,
-  // and nothing is ever read from there.
-  const QString nowhere = QStringLiteral("/dev/null");
-  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
-      QSettings::setPath(format, scope, nowhere);
-    }
-  }
-#endif
-}
 
 void QtDialogs::Information(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,

@@ -39,17 +39,11 @@ class Dialogs {
 };
 
 // The real boxes and dialogs. They remember the folder and the file chosen
-// last for as long as the program runs, and nowhere else: Qt's file dialog
-// would write its history, the folder visited last and its sidebar into the
-// user's Qt settings (~/.config/QtProject.conf) each time it closes, telling
-// anyone who can read the home folder where the keys are kept, and would open
-// the next run there. Making a QtDialogs sends every Qt setting of the
-// process's user and system scope to a place where no file can be made or
-// read, so that all of it stays in memory; the program has no settings of
-// its own.
+// last for as long as the program runs, and nowhere else: the application's
+// set-up (SetUpApplication) keeps Qt's settings, where Qt's file dialog would
+// write its history, in memory.
 class QtDialogs : public Dialogs {
  public:
-  QtDialogs();
   void Information(QWidget* parent, const QString& text) override;
   bool Question(QWidget* parent, const QString& text) override;
   void ErrorReport(QWidget* parent, const QString& caption, const QString& text) override;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include <functional>
 
 #include "tests/ui/WhenOpen.h"
+#include "ui/Application.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 
@@ -97,8 +100,11 @@ TEST(QtDialogs, BoxesCarryTheirCaptionIconAndOneOK) {
   }
 }
 
-TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothing) {
-  QTemporaryDir folder;
+// In the application as the program sets it up, under the tests' own home
+// folder: Qt's file dialog would keep its history there if it kept settings.
+TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothingAndWritesNoHistory) {
+  SetUpApplication(*qApp);
+  QTemporaryDir folder(QDir::home().filePath(QStringLiteral("XXXXXX")));
   QFile old(folder.filePath(QStringLiteral("alt.OTP")));
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.close();
@@ -126,6 +132,8 @@ TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothing) {
     EXPECT_TRUE(proposed.endsWith(QStringLiteral("/05032026.OTP"))) << proposed.toStdString();
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, folder.filePath(QString::fromUtf8(c.returned)));
+    EXPECT_FALSE(
+        QFileInfo::exists(QDir::home().filePath(QStringLiteral(".config/QtProject.conf"))));
   }
 }
 
