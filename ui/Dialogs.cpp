@@ -1,7 +1,9 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -25,6 +27,14 @@ int ShowCentred(QMessageBox& box) {
 // "Description (*.ext)|*.ext" to the name filter a Qt file dialog takes.
 QString QtNameFilter(const QString& filter) {
   return filter.section(QLatin1Char('|'), 0, 0);
+}
+
+// Shows `dialog`; the file chosen, or nothing when cancelled.
+std::optional<QString> ChosenFile(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -53,20 +63,27 @@ void QtDialogs::ErrorReport(QWidget* parent, const QString& caption, const QStri
   ShowCentred(box);
 }
 
+QString QtDialogs::StartFolder() const {
+  return folder_.isEmpty() ? QDir::currentPath() : folder_;
+}
+
+std::optional<QString> QtDialogs::Chosen(const std::optional<QString>& path) {
+  if (path) {
+    folder_ = QFileInfo(*path).absolutePath();
+  }
+  return path;
+}
+
 std::optional<QString> QtDialogs::OpenFileName(QWidget* parent, const QString& filter) {
+  // Qt's own last-visited folder follows every move in any dialog, cancelled
+  // or not: each dialog is sent to its start.
   QFileDialog dialog(parent);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(QtNameFilter(filter));
-  if (!lastOpenPath_.isEmpty()) {
-    dialog.selectFile(lastOpenPath_);
-  }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    return std::nullopt;
-  }
-  lastOpenPath_ = dialog.selectedFiles().constFirst();
-  return lastOpenPath_;
+  dialog.setDirectory(StartFolder());
+  return Chosen(ChosenFile(dialog));
 }
 
 std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& proposedName,
@@ -76,11 +93,9 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& p
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QtNameFilter(filter));
+  dialog.setDirectory(StartFolder());
   dialog.selectFile(proposedName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    return std::nullopt;
-  }
-  return dialog.selectedFiles().constFirst();
+  return Chosen(ChosenFile(dialog));
 }
 
 std::unique_ptr<QPagedPaintDevice> QtDialogs::ChoosePrinter(QWidget* parent) {

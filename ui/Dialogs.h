@@ -24,8 +24,8 @@ class Dialogs {
   // General error report: the given caption, a stop icon, one "OK".
   virtual void ErrorReport(QWidget* parent, const QString& caption, const QString& text) = 0;
 
-  // Open dialog. `filter` is one "Description (*.ext)|*.ext" pair. Offers the
-  // path chosen last. Returns the chosen path, or nothing when cancelled.
+  // Open dialog. `filter` is one "Description (*.ext)|*.ext" pair. Returns
+  // the chosen path, or nothing when cancelled.
   virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) = 0;
   // Save dialog with a proposed file name; asks nothing about overwriting and
   // adds no extension.
@@ -38,10 +38,13 @@ class Dialogs {
   virtual QDate Today() = 0;
 };
 
-// The real boxes and dialogs. They remember the folder and the file chosen
-// last for as long as the program runs, and nowhere else: the application's
-// set-up (SetUpApplication) keeps Qt's settings, where Qt's file dialog would
-// write its history, in memory.
+// The real boxes and dialogs. Every file dialog starts in the folder of the
+// file opened or saved last in this run, through any of them; the first one
+// starts in the folder the program was started from. A cancelled dialog
+// changes nothing, wherever it went. The folder is remembered for as long as
+// the program runs, and nowhere else: the application's set-up
+// (SetUpApplication) keeps Qt's settings, where Qt's file dialog would write
+// its history, in memory.
 class QtDialogs : public Dialogs {
  public:
   void Information(QWidget* parent, const QString& text) override;
@@ -54,7 +57,12 @@ class QtDialogs : public Dialogs {
   QDate Today() override;
 
  private:
-  QString lastOpenPath_;
+  // The folder the next file dialog starts in.
+  QString StartFolder() const;
+  // Takes the folder of a file the user chose in a dialog.
+  std::optional<QString> Chosen(const std::optional<QString>& path);
+
+  QString folder_;  // empty: none chosen yet
 };
 
 }  // namespace zazuzar

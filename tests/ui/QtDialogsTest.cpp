@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <optional>
 
 #include "tests/ui/WhenOpen.h"
 #include "ui/Application.h"
@@ -137,35 +138,52 @@ TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothingAndWritesNoHistory) {
   }
 }
 
-TEST(QtDialogs, OpenOffersThePathChosenLastAndCancelGivesNothing) {
-  QTemporaryDir folder;
-  const QString chosen = folder.filePath(QStringLiteral("erst.OTP"));
-  QFile file(chosen);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.close();
+// Every file dialog starts in the folder of the file opened or saved last in
+// this run, the first one in the working directory; a cancelled dialog
+// changes nothing, wherever it went.
+TEST(QtDialogs, FileDialogsStartWhereAFileWasChosenLast) {
+  QTemporaryDir root;
+  for (const char* folder : {"a", "b", "c"}) {
+    QDir(root.path()).mkdir(QString::fromLatin1(folder));
+  }
+  const struct {
+    bool open;
+    const char* startsIn;  // "": the working directory
+    const char* goesTo;    // the folder the user goes to in the dialog
+    const char* name;      // typed there; nullptr: cancelled
+  } steps[] = {
+      {false, "", "b", nullptr}, {true, "", "a", "erst.OTP"},   {false, "a", "c", "neu.OTP"},
+      {true, "c", "b", nullptr}, {true, "c", "b", "zweit.OTP"}, {false, "b", "a", nullptr},
+  };
   QtDialogs dialogs;
-  const QString filter = QStringLiteral("Schlüseldateien (*.OTP)|*.OTP");
-
-  QStringList filters;
-  WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
-    filters = dialog.nameFilters();
-    // Typed, as the save test does: selectFile leaves the name field alone
-    // once it has the focus, which Qt 6.8 gives it as the dialog opens.
-    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-      name->setText(chosen);
-    }
-    static_cast<QDialog&>(dialog).accept();
-  });
-  EXPECT_EQ(dialogs.OpenFileName(nullptr, filter), chosen);
-  EXPECT_EQ(filters, QStringList{QStringLiteral("Schlüseldateien (*.OTP)")});
-
-  QStringList offered;
-  WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
-    offered = dialog.selectedFiles();
-    dialog.reject();
-  });
-  EXPECT_EQ(dialogs.OpenFileName(nullptr, filter), std::nullopt);
-  EXPECT_EQ(offered, QStringList{chosen});
+  for (const auto& step : steps) {
+    SCOPED_TRACE(std::string(step.open ? "open" : "save") + " going to " + step.goesTo);
+    QString startedIn;
+    QStringList filters;
+    WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
+      startedIn = dialog.directory().absolutePath();
+      filters = dialog.nameFilters();
+      dialog.setDirectory(root.filePath(QString::fromLatin1(step.goesTo)));
+      // Typed: selectFile leaves the name field alone once it has the focus,
+      // which Qt 6.8 gives it as the dialog opens.
+      if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+          name && step.name) {
+        name->setText(QString::fromLatin1(step.name));
+        static_cast<QDialog&>(dialog).accept();
+      } else {
+        dialog.reject();
+      }
+    });
+    const QString filter = QStringLiteral("Schlüseldateien (*.OTP)|*.OTP");
+    const auto path = step.open ? dialogs.OpenFileName(nullptr, filter)
+                                : dialogs.SaveFileName(nullptr, QStringLiteral("a.OTP"), filter);
+    EXPECT_EQ(startedIn, *step.startsIn ? root.filePath(QString::fromLatin1(step.startsIn))
+                                        : QDir::currentPath());
+    EXPECT_EQ(filters, QStringList{QStringLiteral("Schlüseldateien (*.OTP)")});
+    EXPECT_EQ(path, step.name ? std::optional(root.filePath(QStringLiteral("%1/%2").arg(
+                                    QLatin1String(step.goesTo), QLatin1String(step.name))))
+                              : std::nullopt);
+  }
 }
 
 }  // namespace
