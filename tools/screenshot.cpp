@@ -45,7 +45,9 @@ class ScriptedDialogs : public zazuzar::Dialogs {
   std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&) override {
     return NextPath();
   }
-  std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget*) override { return nullptr; }
+  std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget*, const QString&) override {
+    return nullptr;
+  }
   QDate Today() override { return QDate::currentDate(); }
 
  private:

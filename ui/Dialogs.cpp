@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+
+#include "ui/PdfPrintout.h"
 
 namespace zazuzar {
 namespace {
@@ -98,7 +101,8 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const QString& p
   return Chosen(ChosenFile(dialog));
 }
 
-std::unique_ptr<QPagedPaintDevice> QtDialogs::ChoosePrinter(QWidget* parent) {
+std::unique_ptr<QPagedPaintDevice> QtDialogs::ChoosePrinter(QWidget* parent,
+                                                            const QString& proposedName) {
   // The printer and the number of copies; no page range, no selection. Qt
   // shows its page range group all the same where the printing system could
   // pick the pages itself, so it is hidden each time the dialog shows (it then
@@ -119,10 +123,22 @@ std::unique_ptr<QPagedPaintDevice> QtDialogs::ChoosePrinter(QWidget* parent) {
   // "Print to file" keeps Qt's PDF printer in the list: on a desktop without a
   // printer it is the one way to a printout.
   dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+  // Qt would offer print.pdf in the home folder or the working directory.
+  if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+    file->setText(QDir(StartFolder()).filePath(proposedName));
+  }
   if (dialog.exec() != QDialog::Accepted) {
     return nullptr;
   }
-  return printer;
+  if (printer->outputFormat() != QPrinter::PdfFormat) {
+    return printer;
+  }
+  // Qt's PDF printer would write the file itself, by the umask.
+  auto printout = std::make_unique<PdfPrintout>(printer->outputFileName(), printer->copyCount());
+  printout->setPageLayout(printer->pageLayout());
+  printout->setResolution(printer->resolution());
+  Chosen(printout->Path());
+  return printout;
 }
 
 QDate QtDialogs::Today() {

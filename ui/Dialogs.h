@@ -31,20 +31,22 @@ class Dialogs {
   // adds no extension.
   virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& proposedName,
                                               const QString& filter) = 0;
-  // Print dialog: the device the job goes to, or null when cancelled.
-  virtual std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget* parent) = 0;
+  // Print dialog: the device the job goes to, or null when cancelled. A
+  // printout to a file is offered `proposedName` and comes as a PdfPrintout.
+  virtual std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget* parent,
+                                                           const QString& proposedName) = 0;
 
   // Today's local date, for the default file names.
   virtual QDate Today() = 0;
 };
 
 // The real boxes and dialogs. Every file dialog starts in the folder of the
-// file opened or saved last in this run, through any of them; the first one
-// starts in the folder the program was started from. A cancelled dialog
-// changes nothing, wherever it went. The folder is remembered for as long as
-// the program runs, and nowhere else: the application's set-up
-// (SetUpApplication) keeps Qt's settings, where Qt's file dialog would write
-// its history, in memory.
+// file loaded, saved or printed to last in this run, and the print dialog
+// offers to print to a file there; the first dialog starts in the folder the
+// program was started from. A cancelled dialog changes nothing, wherever it
+// went. The folder is remembered for as long as the program runs, and nowhere
+// else: the application's set-up (SetUpApplication) keeps Qt's settings,
+// where Qt's file dialog would write its history, in memory.
 class QtDialogs : public Dialogs {
  public:
   void Information(QWidget* parent, const QString& text) override;
@@ -53,7 +55,8 @@ class QtDialogs : public Dialogs {
   std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) override;
   std::optional<QString> SaveFileName(QWidget* parent, const QString& proposedName,
                                       const QString& filter) override;
-  std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget* parent) override;
+  std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget* parent,
+                                                   const QString& proposedName) override;
   QDate Today() override;
 
  private:

@@ -63,6 +63,19 @@ LoadedText LoadText(const QString& path, qint64 limit) {
   return ReadText(file, limit);
 }
 
+QString NotSaved(const QString& name) {
+  return name + QStringLiteral(" wurde nicht gespeichert!");
+}
+
+QString SaveFailureText(const QString& path, const SaveFailure& failure) {
+  const QString name = FileNameOf(path);
+  return (failure.replaced
+              ? name + QStringLiteral(" wurde gespeichert, doch der Datenträger hat es nicht "
+                                      "bestätigt!")
+              : NotSaved(name)) +
+         QLatin1Char('\n') + failure.reason;
+}
+
 bool FileExists(const QString& path) {
   return QFileInfo(path).isFile();
 }

@@ -36,6 +36,14 @@ using os::NewFileAccess;
 using os::SaveFailure;
 using os::SaveWhole;
 
+// "<name> wurde nicht gespeichert!"
+QString NotSaved(const QString& name);
+// What a failed save tells, the system's reason below: "nicht gespeichert",
+// or once the new file has replaced the old one, that it is saved but the
+// disk has not confirmed it ("nicht gespeichert" would tell of an old file
+// that is no longer there).
+QString SaveFailureText(const QString& path, const SaveFailure& failure);
+
 // Whether a file (not a folder) exists at `path`.
 bool FileExists(const QString& path);
 

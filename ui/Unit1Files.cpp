@@ -23,15 +23,6 @@ constexpr qint64 kCryptLoadLimit = kCipherFileLimit;
 // A key is 600 characters; anything far beyond is not a key file.
 constexpr qint64 kKeyLoadLimit = 64 * 1024;
 
-QString NotSaved(const QString& name) {
-  return name + QStringLiteral(" wurde nicht gespeichert!");
-}
-
-// The file holds the text, but the disk has not confirmed it.
-QString NotConfirmed(const QString& name) {
-  return name + QStringLiteral(" wurde gespeichert, doch der Datenträger hat es nicht bestätigt!");
-}
-
 // Loads the chosen file into `field`. A file that cannot be read leaves the
 // field as it was; one longer than `limit` leaves its beginning there.
 template <typename Field>
@@ -83,10 +74,7 @@ void SaveAs(Dialogs& dialogs, QWidget* parent, const QString& path, const QStrin
     return;
   }
   if (const std::optional<SaveFailure> failure = SaveWhole(path, bytes, access)) {
-    // Once the file is replaced, "nicht gespeichert" would tell of an old
-    // file that is no longer there.
-    dialogs.Information(parent, (failure->replaced ? NotConfirmed(name) : NotSaved(name)) +
-                                    QLatin1Char('\n') + failure->reason);
+    dialogs.Information(parent, SaveFailureText(path, *failure));
     return;
   }
   dialogs.Information(parent, saved);

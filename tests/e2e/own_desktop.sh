@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The real program on a desktop set up as many people have theirs: a dark
 # colour scheme through the qt6ct platform theme, and a home folder that
-# holds nothing but that setting. A key is made and printed through the real
-# print dialog to Qt's PDF printer; it is saved through the real save dialog
-# into a folder gone into there, loaded back through the real open dialog,
-# which must open in that folder, and the window is closed.
-# Then:
+# holds nothing but that setting. A key is made and saved through the real
+# save dialog into a folder gone into there, loaded back through the real open
+# dialog, which must open in that folder, and printed through the real print
+# dialog to Qt's PDF printer, which must offer that folder too; the window is
+# closed. Then:
+#   - the printout is owner-only (0600) under the umask 022, as the key is;
 #   - the printed page has dark ink: the darkest pixel below 100 of 255;
 #   - nothing was written into the home folder but the key and the printout,
 #     and no file outside the key's folder names that folder or the key.
@@ -30,9 +31,9 @@ printf '[Appearance]\ncustom_palette=true\ncolor_scheme_path=%s\n' "$scheme" \
 cp "$home/.config/qt6ct/qt6ct.conf" "$work/qt6ct.conf"
 mkdir -m 0700 "$work/runtime"
 # Started from outside the home folder, so that the dialogs open elsewhere.
-# No CUPS scheduler is asked, so the print dialog offers Qt's PDF printer,
-# which writes print.pdf into the home folder.
+# No CUPS scheduler is asked, so the print dialog offers Qt's PDF printer.
 cd "$work"
+umask 022
 start_program env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
   HOME="$home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORMTHEME=qt6ct \
   CUPS_SERVER="$work/no-cups.sock"
@@ -43,17 +44,6 @@ brightness=$(convert "$work/window.png" -colorspace gray -format '%[fx:int(mean*
 ((brightness < 100)) || fail "the window is not dark (mean $brightness of 255): the scheme did not take"
 
 click $bt_OTPkey
-click_to_dialog $bt_OTPPrint
-xdotool key Return # "Drucken", to the file the dialog offers
-wait_windows 1 || fail "the print dialog stayed open"
-pdf=$home/print.pdf
-for _ in $(seq 100); do [[ -s $pdf ]] && break; sleep 0.1; done
-[[ -s $pdf ]] || fail "nothing printed to $pdf"
-pdftoppm -r 100 -png -singlefile "$pdf" "$work/page"
-ink=$(convert "$work/page.png" -colorspace gray -format '%[fx:int(minima*255)]' info:)
-echo "printout: darkest pixel $ink of 255"
-((ink < 100)) || fail "the printed key is blank: its darkest pixel is $ink of 255"
-
 # The save dialog: into the folder by its path, then the name, as typed.
 click_to_dialog $bt_OTPSave
 xdotool key ctrl+a && xdotool type --delay 20 "$hideout" && xdotool key Return
@@ -68,6 +58,24 @@ click_to_dialog $bt_OTPLoad
 xdotool type --delay 20 "$key" && xdotool key Return
 wait_windows 1 || fail "the key did not load from the folder chosen last"
 
+# The print dialog offers a file named after the date and the key in the
+# folder chosen last: "Drucken" prints there.
+click_to_dialog $bt_OTPPrint
+xdotool key Return
+wait_windows 1 || fail "the print dialog stayed open"
+for _ in $(seq 100); do
+  pdf=$(ls "$hideout"/*-OTP.pdf 2>/dev/null || true)
+  [[ -s $pdf ]] && break
+  sleep 0.1
+done
+[[ -s $pdf ]] || fail "nothing printed to $hideout: $(ls -A "$hideout" "$home")"
+mode=$(stat -c %a "$pdf")
+[[ $mode == 600 ]] || fail "the printout $pdf is not owner-only: mode $mode"
+pdftoppm -r 100 -png -singlefile "$pdf" "$work/page"
+ink=$(convert "$work/page.png" -colorspace gray -format '%[fx:int(minima*255)]' info:)
+echo "printout: $(basename "$pdf"), mode $mode, darkest pixel $ink of 255"
+((ink < 100)) || fail "the printed key is blank: its darkest pixel is $ink of 255"
+
 python3 "$here/close_window.py" "$window"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the window did not close"
@@ -77,9 +85,9 @@ app=
 # What the run left in the home folder: the key and the printout only, beside
 # the scheme's setting as it was.
 left=$(cd "$home" && find . -not -type d | sort | paste -sd ' ')
-[[ $left == "./.config/qt6ct/qt6ct.conf ./Geheimversteck/$key ./print.pdf" ]] ||
+[[ $left == "./.config/qt6ct/qt6ct.conf ./Geheimversteck/${pdf##*/} ./Geheimversteck/$key" ]] ||
   fail "the run wrote into the home folder: $left"
 cmp -s "$work/qt6ct.conf" "$home/.config/qt6ct/qt6ct.conf" || fail "the run changed qt6ct.conf"
 named=$(grep -rlaF -e Geheimversteck -e "$key" "$home" --exclude-dir=Geheimversteck || true)
 [[ -z $named ]] || fail "these files name the key's folder or the key: $named"
-echo "own desktop: dark ink on the printout, nothing left in the home folder"
+echo "own desktop: an owner-only printout in dark ink, nothing left in the home folder"

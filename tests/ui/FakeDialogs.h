@@ -2,13 +2,13 @@
 // showed, so tests drive the real window without blocking.
 #pragma once
 
-#include <QPdfWriter>
-
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "ui/Dialogs.h"
+#include "ui/PdfPrintout.h"
 
 namespace zazuzar::testing {
 
@@ -41,13 +41,17 @@ class FakeDialogs : public Dialogs {
     proposedNames.push_back(proposedName);
     return Take(saveAnswers).value_or(std::nullopt);
   }
-  std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget*) override {
+  std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget*, const QString& proposedName) override {
     ++printDialogs;
+    proposedNames.push_back(proposedName);
+    if (choosePrinter) {
+      return choosePrinter();
+    }
     const auto path = Take(printTargets);
     if (!path) {
       return nullptr;
     }
-    return std::make_unique<QPdfWriter>(*path);
+    return std::make_unique<PdfPrintout>(*path, 1);
   }
   QDate Today() override { return today; }
 
@@ -55,8 +59,11 @@ class FakeDialogs : public Dialogs {
   std::deque<bool> questionAnswers;                // missing: Nein
   std::deque<std::optional<QString>> openAnswers;  // missing: cancelled
   std::deque<std::optional<QString>> saveAnswers;  // missing: cancelled
-  std::deque<QString> printTargets;                // PDF paths; missing: cancelled
-  std::vector<QString> openFilters, saveFilters, proposedNames;
+  std::deque<QString> printTargets;                // PDF files; missing: cancelled
+  // Where set, what the print dialog chooses instead.
+  std::function<std::unique_ptr<QPagedPaintDevice>()> choosePrinter;
+  std::vector<QString> openFilters, saveFilters;
+  std::vector<QString> proposedNames;  // by the save and print dialogs
   int printDialogs = 0;
   QDate today{2026, 3, 5};
 

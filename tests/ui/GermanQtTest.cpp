@@ -98,7 +98,7 @@ TEST(GermanQt, QtsDialogsAndButtonsSpeakGerman) {
         {"reject", "Abbrechen"}}},
 #ifndef _WIN32  // Windows' print dialog is the system's own, in the system's language
       {"print",
-       [](QtDialogs& dialogs) { dialogs.ChoosePrinter(nullptr); },
+       [](QtDialogs& dialogs) { dialogs.ChoosePrinter(nullptr, QStringLiteral("druck.pdf")); },
        {{"title", "Drucken"},
         {"printerGroup", "Drucker"},
         {"accept", "Drucken"},

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "tests/ui/WindowFixture.h"
+#include "ui/PdfPrintout.h"
 #include "ui/PrinterText.h"
 
 namespace zazuzar::testing {
@@ -294,6 +295,10 @@ class PrintTest : public WindowTest {
   }
   void ExpectPrinted(const QString& pdf, const QStringList& rows) {
     ASSERT_TRUE(QFileInfo::exists(pdf));
+#ifndef _WIN32
+    EXPECT_FALSE(QFileInfo(pdf).permissions() & (QFile::ReadGroup | QFile::ReadOther))
+        << "owner-only";
+#endif
     EXPECT_EQ(PageCount(pdf), 1);
     EXPECT_EQ(PrintedRows(pdf), rows);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -331,7 +336,7 @@ TEST_F(PrintTest, KeyPrintIsTheKeyFieldsFirstTenRows) {
   ASSERT_EQ(rows.size(), 10);
   ExpectPrinted(narrow, rows);
   EXPECT_LT(rows.join(QLatin1Char(' ')).size(), key.simplified().size());
-  EXPECT_EQ(dialogs.printDialogs, 3);
+  EXPECT_EQ(dialogs.proposedNames, std::vector<QString>(3, QStringLiteral("05032026-OTP.pdf")));
 }
 
 struct OutputRow {
@@ -339,6 +344,7 @@ struct OutputRow {
   std::function<void()> prepare;
   TMemo* TForm1::*source;
   bool blank;
+  const char* name;  // offered for a printout to a file
 };
 
 TEST_F(PrintTest, OutputPrintTakesTheFieldTheModeNames) {
@@ -347,28 +353,28 @@ TEST_F(PrintTest, OutputPrintTakesTheFieldTheModeNames) {
   }
   const OutputRow rows[] = {
       {"encode mode: cipher text", [this] { Encipher(QStringLiteral("TREFFEN MORGEN UM 18 UHR")); },
-       &TForm1::OTPCryptOut, false},
+       &TForm1::OTPCryptOut, false, "05032026-Chiffriertext.pdf"},
       {"three rows, then seven empty lines",
        [this] {
          form->OTPCryptOut->SetText(QStringLiteral("11111 22222 \r\n33333 44444 \r\n55555 "));
          EXPECT_EQ(form->OTPCryptOut->Lines().size(), 3);
        },
-       &TForm1::OTPCryptOut, false},
+       &TForm1::OTPCryptOut, false, "05032026-Chiffriertext.pdf"},
       {"decode mode: decoded text",
        [this] { Decipher(Encipher(QStringLiteral("TREFFEN 18 UHR"))); }, &TForm1::VavorDecrypt,
-       false},
+       false, "05032026-Klartext.pdf"},
       {"switched to decode mode: the emptied, hidden decoded-text field",
        [this] {
          Encipher(QStringLiteral("HALLO"));
          SwitchToDecode();
        },
-       &TForm1::VavorDecrypt, true},
+       &TForm1::VavorDecrypt, true, "05032026-Klartext.pdf"},
       {"switched back to encode mode: the hidden cipher field",
        [this] {
          Decipher(Encipher(QStringLiteral("HALLO")));
          SwitchToEncode();
        },
-       &TForm1::OTPCryptOut, false},
+       &TForm1::OTPCryptOut, false, "05032026-Chiffriertext.pdf"},
   };
   for (const OutputRow& row : rows) {
     SCOPED_TRACE(row.situation);
@@ -380,6 +386,7 @@ TEST_F(PrintTest, OutputPrintTakesTheFieldTheModeNames) {
     const TMemo& source = *(form.get()->*row.source);
     EXPECT_EQ(source.Text().isEmpty(), row.blank);
     ExpectPrinted(pdf, ExpectedRows(source));
+    EXPECT_EQ(dialogs.proposedNames, std::vector<QString>{QString::fromLatin1(row.name)});
   }
 }
 
@@ -466,13 +473,34 @@ TEST_F(PrintTest, CancelledDialogPrintsNothing) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(PrintTest, PrinterFailureGoesToTheGeneralErrorReport) {
-  Click(form->bt_OTPkey);
-  dialogs.printTargets.push_back(QStringLiteral("/nonexistent-folder/job.pdf"));
-  Click(form->bt_OTPPrint);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0],
-            (Shown{"Error", "ZAZUZAR", QStringLiteral("Drucken nicht möglich.")}));
+// A printer that refuses the job goes to the general error report; a
+// printout that cannot be saved says so as a save does.
+TEST_F(PrintTest, FailureIsReported) {
+  const QString missing = QStringLiteral("/nonexistent-folder/job.pdf");
+  const struct {
+    std::function<std::unique_ptr<QPagedPaintDevice>()> choose;
+    const char* kind;
+    QString text;  // the beginning of the text
+  } rows[] = {
+      {[&missing] {
+         auto printer = std::make_unique<QPrinter>();
+         printer->setOutputFileName(missing);
+         return printer;
+       },
+       "Error", QStringLiteral("Drucken nicht möglich.")},
+      {[&missing] { return std::make_unique<PdfPrintout>(missing, 1); }, "Information",
+       QStringLiteral("job.pdf wurde nicht gespeichert!\n")},  // and the system's reason
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.kind);
+    Restart();
+    Click(form->bt_OTPkey);
+    dialogs.choosePrinter = row.choose;
+    Click(form->bt_OTPPrint);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, QString::fromLatin1(row.kind));
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(row.text)) << dialogs.shown[0].text.toStdString();
+  }
 }
 
 // --- the printer the dialog chooses ----------------------------------------
@@ -481,10 +509,6 @@ TEST_F(PrintTest, PrinterFailureGoesToTheGeneralErrorReport) {
 // `choose` gives.
 class ChosenPrinterTest : public ::testing::Test {
  protected:
-  struct ChoosingDialogs : FakeDialogs {
-    std::unique_ptr<QPagedPaintDevice> ChoosePrinter(QWidget*) override { return choose(); }
-    std::function<std::unique_ptr<QPagedPaintDevice>()> choose;
-  };
   void SetUp() override {
     if (PopplerMissing()) {
       GTEST_SKIP() << kNoPoppler;
@@ -499,26 +523,33 @@ class ChosenPrinterTest : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  ChoosingDialogs dialogs;
+  FakeDialogs dialogs;
   std::unique_ptr<TForm1> form;
   QStringList keyRows;
 };
 
 TEST_F(ChosenPrinterTest, PrinterWithoutCopiesOfItsOwnGetsEachCopyOnAPage) {
   const QString pdf = dir.filePath(QStringLiteral("copies.pdf"));
-  dialogs.choose = [&pdf] {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(pdf);
-    printer->setCopyCount(3);
-    EXPECT_FALSE(printer->supportsMultipleCopies());
-    return printer;
+  const std::function<std::unique_ptr<QPagedPaintDevice>()> printers[] = {
+      [&pdf] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        printer->setCopyCount(3);
+        EXPECT_FALSE(printer->supportsMultipleCopies());
+        return printer;
+      },
+      [&pdf] { return std::make_unique<PdfPrintout>(pdf, 3); },  // a file
   };
-  form->bt_OTPPrintClick(nullptr);
-  ASSERT_EQ(PageCount(pdf), 3);
-  for (int page = 1; page <= 3; ++page)
-    EXPECT_EQ(PrintedRows(pdf, page), keyRows) << "page " << page;
-  EXPECT_TRUE(dialogs.shown.empty());
+  for (const auto& printer : printers) {
+    dialogs.choosePrinter = printer;
+    form->bt_OTPPrintClick(nullptr);
+    ASSERT_EQ(PageCount(pdf), 3);
+    for (int page = 1; page <= 3; ++page)
+      EXPECT_EQ(PrintedRows(pdf, page), keyRows) << "page " << page;
+    EXPECT_TRUE(dialogs.shown.empty());
+    QFile::remove(pdf);
+  }
 }
 
 // The real print dialog, accepted as it opens, sends the key to the default
@@ -530,7 +561,7 @@ TEST_F(ChosenPrinterTest, KeyReachesTheDefaultCupsQueueAsAPdfOfItsTenRows) {
   if (jobs.isEmpty()) {
     GTEST_SKIP() << "runs on the private CUPS scheduler of tests/print/cups_queue.sh";
   }
-  dialogs.choose = [] {
+  dialogs.choosePrinter = [] {
     QTimer::singleShot(0, [] {
       for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) {
@@ -538,7 +569,7 @@ TEST_F(ChosenPrinterTest, KeyReachesTheDefaultCupsQueueAsAPdfOfItsTenRows) {
         }
       }
     });
-    auto printer = QtDialogs().ChoosePrinter(nullptr);
+    auto printer = QtDialogs().ChoosePrinter(nullptr, QStringLiteral("druck.pdf"));
     const auto* chosen = dynamic_cast<QPrinter*>(printer.get());
     EXPECT_TRUE(chosen && chosen->outputFormat() == QPrinter::NativeFormat &&
                 chosen->supportsMultipleCopies());
@@ -586,7 +617,7 @@ TEST(PrintDialogTest, OffersPrinterPdfFileAndCopiesButNoPageRange) {
     }
   });
   QtDialogs dialogs;
-  EXPECT_EQ(dialogs.ChoosePrinter(nullptr), nullptr);
+  EXPECT_EQ(dialogs.ChoosePrinter(nullptr, QStringLiteral("druck.pdf")), nullptr);
   EXPECT_TRUE(seen);
 }
 

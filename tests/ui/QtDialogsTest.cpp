@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -19,6 +20,7 @@
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
+#include "ui/PdfPrintout.h"
 
 namespace zazuzar::testing {
 namespace {
@@ -138,50 +140,75 @@ TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothingAndWritesNoHistory) {
   }
 }
 
-// Every file dialog starts in the folder of the file opened or saved last in
-// this run, the first one in the working directory; a cancelled dialog
-// changes nothing, wherever it went.
+// Every file dialog starts in the folder of the file opened, saved or printed
+// to last in this run, the first one in the working directory, and printing
+// to a file offers that folder too; a cancelled dialog changes nothing,
+// wherever it went.
 TEST(QtDialogs, FileDialogsStartWhereAFileWasChosenLast) {
   QTemporaryDir root;
   for (const char* folder : {"a", "b", "c"}) {
     QDir(root.path()).mkdir(QString::fromLatin1(folder));
   }
   const struct {
-    bool open;
+    char dialog;           // 'o'pen, 's'ave or 'p'rint
     const char* startsIn;  // "": the working directory
     const char* goesTo;    // the folder the user goes to in the dialog
     const char* name;      // typed there; nullptr: cancelled
   } steps[] = {
-      {false, "", "b", nullptr}, {true, "", "a", "erst.OTP"},   {false, "a", "c", "neu.OTP"},
-      {true, "c", "b", nullptr}, {true, "c", "b", "zweit.OTP"}, {false, "b", "a", nullptr},
+      {'s', "", "b", nullptr},  {'o', "", "a", "erst.OTP"},   {'s', "a", "c", "neu.OTP"},
+      {'o', "c", "b", nullptr}, {'o', "c", "b", "zweit.OTP"}, {'s', "b", "a", nullptr},
+      {'p', "b", "c", nullptr}, {'p', "b", "a", "druck.pdf"}, {'o', "a", "c", nullptr},
   };
   QtDialogs dialogs;
   for (const auto& step : steps) {
-    SCOPED_TRACE(std::string(step.open ? "open" : "save") + " going to " + step.goesTo);
+#ifdef _WIN32
+    if (step.dialog == 'p') {
+      break;  // Windows' print dialog is the system's own: no Qt widgets to answer
+    }
+#endif
+    SCOPED_TRACE(std::string(1, step.dialog) + " going to " + step.goesTo);
+    const QString goesTo = root.filePath(QString::fromLatin1(step.goesTo));
     QString startedIn;
     QStringList filters;
-    WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
-      startedIn = dialog.directory().absolutePath();
-      filters = dialog.nameFilters();
-      dialog.setDirectory(root.filePath(QString::fromLatin1(step.goesTo)));
-      // Typed: selectFile leaves the name field alone once it has the focus,
-      // which Qt 6.8 gives it as the dialog opens.
-      if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-          name && step.name) {
-        name->setText(QString::fromLatin1(step.name));
-        static_cast<QDialog&>(dialog).accept();
+    WhenOpen<QDialog>([&](QDialog& dialog) {
+      QLineEdit* name = nullptr;
+      if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+        startedIn = files->directory().absolutePath();
+        filters = files->nameFilters();
+        files->setDirectory(goesTo);
+        // Typed: selectFile leaves the name field alone once it has the focus,
+        // which Qt 6.8 gives it as the dialog opens.
+        name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      } else if ((name = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))) {
+        // The file of the print dialog's PDF printer, the last in its list.
+        startedIn = QFileInfo(name->text()).absolutePath();
+        EXPECT_EQ(QFileInfo(name->text()).fileName(), QStringLiteral("druck.pdf"));
+        if (auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"))) {
+          printers->setCurrentIndex(printers->count() - 1);
+        }
+      }
+      if (name && step.name) {
+        name->setText(goesTo + QLatin1Char('/') + QLatin1String(step.name));
+        dialog.accept();
       } else {
         dialog.reject();
       }
     });
     const QString filter = QStringLiteral("Schlüseldateien (*.OTP)|*.OTP");
-    const auto path = step.open ? dialogs.OpenFileName(nullptr, filter)
+    std::optional<QString> path;
+    if (step.dialog == 'p') {
+      const auto printer = dialogs.ChoosePrinter(nullptr, QStringLiteral("druck.pdf"));
+      if (const auto* printout = dynamic_cast<const PdfPrintout*>(printer.get())) {
+        path = printout->Path();
+      }
+    } else {
+      path = step.dialog == 'o' ? dialogs.OpenFileName(nullptr, filter)
                                 : dialogs.SaveFileName(nullptr, QStringLiteral("a.OTP"), filter);
+      EXPECT_EQ(filters, QStringList{QStringLiteral("Schlüseldateien (*.OTP)")});
+    }
     EXPECT_EQ(startedIn, *step.startsIn ? root.filePath(QString::fromLatin1(step.startsIn))
                                         : QDir::currentPath());
-    EXPECT_EQ(filters, QStringList{QStringLiteral("Schlüseldateien (*.OTP)")});
-    EXPECT_EQ(path, step.name ? std::optional(root.filePath(QStringLiteral("%1/%2").arg(
-                                    QLatin1String(step.goesTo), QLatin1String(step.name))))
+    EXPECT_EQ(path, step.name ? std::optional(goesTo + QLatin1Char('/') + QLatin1String(step.name))
                               : std::nullopt);
   }
 }
