@@ -5,6 +5,7 @@
 
 #include <aclapi.h>
 #else
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -53,6 +54,19 @@ extern "C" int fsync(int fd) {
     }
   }
   return static_cast<int>(syscall(SYS_fsync, fd));
+}
+
+// Every rename of the test program fails with renameError where that is set:
+// the step of a save that replaces an old file. (A new file is linked into its
+// folder instead, where the file system lets Qt make it unnamed.)
+static int renameError = 0;
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+  if (renameError != 0) {
+    errno = renameError;
+    return -1;
+  }
+  return renameat(AT_FDCWD, from, AT_FDCWD, to);
 }
 #endif
 
@@ -578,25 +592,45 @@ TEST_F(SaveFaultTest, DropBoxTakesTheSaveOfAnOrdinaryUser) {
 #endif
 }
 
-// The folder's sync fails after the new file has replaced the old one: the
-// file holds the text, and the message says so rather than "nicht
-// gespeichert", which would tell of an old file that is gone.
-TEST_F(SaveFaultTest, FolderSyncFailingAfterTheReplacementSaysTheFileIsSavedUnconfirmed) {
+// The last steps of a save fail: the rename that replaces an old file, or the
+// folder's sync after a save. Before the replacement nothing is replaced and
+// nothing is left beside; after it the file holds the text, and the message
+// says so rather than "nicht gespeichert", which would tell of an old file
+// that is gone.
+TEST_F(SaveFaultTest, LastStepFailingSaysWhetherTheFileWasReplaced) {
 #ifdef _WIN32
-  GTEST_SKIP() << "the folder sync fails through the test's own fsync, a POSIX call";
+  GTEST_SKIP() << "the steps fail through the test's own rename and fsync, POSIX calls";
 #else
   PutOldKey();
-  folderSyncError = EIO;
-  const std::shared_ptr<void> restore(nullptr, [](void*) { folderSyncError = 0; });
-  for (const SaveRow& row : {kOldKey, kNewCipher}) {
-    SCOPED_TRACE(row.name);
-    SaveAs(row, folder.path());
-    EXPECT_EQ(Utf8(dialogs.shown.back().text),
-              Utf8(row.name + QStringLiteral(" wurde gespeichert, doch der Datenträger hat es "
-                                             "nicht bestätigt!\nInput/output error")));
-    const std::string expected = row.button == kKeySave ? Bytes(form->OTPOut->Text()) + "\r\n"
-                                                        : Bytes(form->OTPCryptOut->Text());
-    EXPECT_EQ(Contents(PathOf(row.name)), expected);
+  const struct {
+    int* error;
+    int code;
+    const char* message;  // after the file's name
+    bool replaced;
+    std::vector<SaveRow> saves;
+  } faults[] = {
+      {&renameError, EACCES, " wurde nicht gespeichert!\nPermission denied", false, {kOldKey}},
+      {&folderSyncError,
+       EIO,
+       " wurde gespeichert, doch der Datenträger hat es nicht bestätigt!\nInput/output error",
+       true,
+       {kOldKey, kNewCipher}},
+  };
+  for (const auto& fault : faults) {
+    for (const SaveRow& row : fault.saves) {
+      SCOPED_TRACE(std::string(row.name) + fault.message);
+      *fault.error = fault.code;
+      SaveAs(row, folder.path());
+      *fault.error = 0;
+      EXPECT_EQ(Utf8(dialogs.shown.back().text), row.name + std::string(fault.message));
+      const std::string saved = row.button == kKeySave ? Bytes(form->OTPOut->Text()) + "\r\n"
+                                                       : Bytes(form->OTPCryptOut->Text());
+      EXPECT_EQ(Contents(PathOf(row.name)), fault.replaced ? saved : kOldKeyText);
+      if (!fault.replaced) {
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"alt.OTP"});
+      }
+    }
   }
 #endif
 }
