@@ -1,5 +1,6 @@
 // The main window as a person works it: layout, opening state, modes, the
 // code and cipher actions, and the error report.
+#include <QClipboard>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -400,7 +401,28 @@ TEST_F(WindowTest, InputFieldUpperCasesAndLimitsTheUserOnly) {
   form->VavorIn->SetText(loaded);
   EXPECT_EQ(form->VavorIn->Text(), loaded);
   Type(form->VavorIn, QStringLiteral("3"));
+  QApplication::sendEvent(form->VavorIn, &composed);  // no room: nothing of it
   EXPECT_EQ(form->VavorIn->Text(), loaded);
+
+  // Over its limit a field still takes every key that types nothing: the text
+  // can be shortened, walked through and copied. A key file's line end puts
+  // the key field over its 600.
+  Click(form->BitBtn1);
+  form->OTPOut->SetText(QString(600, QLatin1Char('5')) + QStringLiteral("\r\n"));
+  form->OTPOut->moveCursor(QTextCursor::End);
+  const struct {
+    QWidget* field;
+    QString left;  // after Backspace, Left, Delete; copied whole
+  } overLimit[] = {{form->VavorIn, QString(601, QLatin1Char('2'))},
+                   {form->OTPOut, QString(599, QLatin1Char('5'))}};
+  for (const auto& [field, left] : overLimit) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Backspace), QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Delete),
+          QKeySequence(QKeySequence::SelectAll), QKeySequence(QKeySequence::Copy)})
+      QTest::keySequence(field, keys);
+    EXPECT_EQ(TextOf(field), left) << field->objectName().toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), left) << field->objectName().toStdString();
+  }
 }
 
 TEST_F(WindowTest, OutputFieldsAreReadOnlyForTheUser) {
