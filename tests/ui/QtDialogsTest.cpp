@@ -103,61 +103,30 @@ TEST(QtDialogs, BoxesCarryTheirCaptionIconAndOneOK) {
   }
 }
 
-// In the application as the program sets it up, under the tests' own home
-// folder: Qt's file dialog would keep its history there if it kept settings.
-TEST(QtDialogs, SaveTakesTheNameAsTypedAndAsksNothingAndWritesNoHistory) {
-  SetUpApplication(*qApp);
-  QTemporaryDir folder(QDir::home().filePath(QStringLiteral("XXXXXX")));
-  QFile old(folder.filePath(QStringLiteral("alt.OTP")));
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.close();
-  const struct {
-    const char* typed;
-    const char* returned;
-  } cases[] = {
-      {"Nachricht", "Nachricht"},  // no extension added
-      {"alt.OTP", "alt.OTP"},      // an existing file: no question from the dialog
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    QString proposed;
-    WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
-      proposed = dialog.selectedFiles().value(0);
-      dialog.setDirectory(folder.path());
-      if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-        name->setText(QString::fromUtf8(c.typed));
-        static_cast<QDialog&>(dialog).accept();
-      }
-    });
-    QtDialogs dialogs;
-    const auto path = dialogs.SaveFileName(nullptr, QStringLiteral("05032026.OTP"),
-                                           QStringLiteral("Schlüsseldateien (*.OTP)|*.OTP"));
-    EXPECT_TRUE(proposed.endsWith(QStringLiteral("/05032026.OTP"))) << proposed.toStdString();
-    ASSERT_TRUE(path);
-    EXPECT_EQ(*path, folder.filePath(QString::fromUtf8(c.returned)));
-    EXPECT_FALSE(
-        QFileInfo::exists(QDir::home().filePath(QStringLiteral(".config/QtProject.conf"))));
-  }
-}
-
 // Every file dialog starts in the folder of the file opened, saved or printed
 // to last in this run, the first one in the working directory, and printing
 // to a file offers that folder too; a cancelled dialog changes nothing,
-// wherever it went.
-TEST(QtDialogs, FileDialogsStartWhereAFileWasChosenLast) {
-  QTemporaryDir root;
+// wherever it went. The save dialog takes the name as typed and asks nothing.
+// In the application as the program sets it up, under the tests' own home
+// folder, where Qt's file dialog would keep its history if it kept settings.
+TEST(QtDialogs, FileDialogsStartWhereAFileWasChosenLastAndKeepNoHistory) {
+  SetUpApplication(*qApp);
+  QTemporaryDir root(QDir::home().filePath(QStringLiteral("XXXXXX")));
   for (const char* folder : {"a", "b", "c"}) {
     QDir(root.path()).mkdir(QString::fromLatin1(folder));
   }
+  ASSERT_TRUE(QFile(root.filePath(QStringLiteral("b/alt.OTP"))).open(QIODevice::WriteOnly));
   const struct {
     char dialog;           // 'o'pen, 's'ave or 'p'rint
     const char* startsIn;  // "": the working directory
     const char* goesTo;    // the folder the user goes to in the dialog
     const char* name;      // typed there; nullptr: cancelled
   } steps[] = {
-      {'s', "", "b", nullptr},  {'o', "", "a", "erst.OTP"},   {'s', "a", "c", "neu.OTP"},
-      {'o', "c", "b", nullptr}, {'o', "c", "b", "zweit.OTP"}, {'s', "b", "a", nullptr},
-      {'p', "b", "c", nullptr}, {'p', "b", "a", "druck.pdf"}, {'o', "a", "c", nullptr},
+      {'s', "", "b", nullptr},      {'o', "", "a", "erst.OTP"},
+      {'s', "a", "c", "Nachricht"},                              // no extension added
+      {'o', "c", "b", nullptr},     {'s', "c", "b", "alt.OTP"},  // an existing file: no question
+      {'s', "b", "a", nullptr},     {'p', "b", "c", nullptr},
+      {'p', "b", "a", "druck.pdf"}, {'o', "a", "c", nullptr},
   };
   QtDialogs dialogs;
   for (const auto& step : steps) {
@@ -168,12 +137,13 @@ TEST(QtDialogs, FileDialogsStartWhereAFileWasChosenLast) {
 #endif
     SCOPED_TRACE(std::string(1, step.dialog) + " going to " + step.goesTo);
     const QString goesTo = root.filePath(QString::fromLatin1(step.goesTo));
-    QString startedIn;
+    QString startedIn, offered;
     QStringList filters;
     WhenOpen<QDialog>([&](QDialog& dialog) {
       QLineEdit* name = nullptr;
       if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
         startedIn = files->directory().absolutePath();
+        offered = QFileInfo(files->selectedFiles().value(0)).fileName();
         filters = files->nameFilters();
         files->setDirectory(goesTo);
         // Typed: selectFile leaves the name field alone once it has the focus,
@@ -182,7 +152,7 @@ TEST(QtDialogs, FileDialogsStartWhereAFileWasChosenLast) {
       } else if ((name = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))) {
         // The file of the print dialog's PDF printer, the last in its list.
         startedIn = QFileInfo(name->text()).absolutePath();
-        EXPECT_EQ(QFileInfo(name->text()).fileName(), QStringLiteral("druck.pdf"));
+        offered = QFileInfo(name->text()).fileName();
         if (auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"))) {
           printers->setCurrentIndex(printers->count() - 1);
         }
@@ -201,16 +171,22 @@ TEST(QtDialogs, FileDialogsStartWhereAFileWasChosenLast) {
       if (const auto* printout = dynamic_cast<const PdfPrintout*>(printer.get())) {
         path = printout->Path();
       }
+      EXPECT_EQ(offered, QStringLiteral("druck.pdf"));
     } else {
-      path = step.dialog == 'o' ? dialogs.OpenFileName(nullptr, filter)
-                                : dialogs.SaveFileName(nullptr, QStringLiteral("a.OTP"), filter);
+      path = step.dialog == 'o'
+                 ? dialogs.OpenFileName(nullptr, filter)
+                 : dialogs.SaveFileName(nullptr, QStringLiteral("05032026.OTP"), filter);
       EXPECT_EQ(filters, QStringList{QStringLiteral("Schlüseldateien (*.OTP)")});
+      if (step.dialog == 's') {
+        EXPECT_EQ(offered, QStringLiteral("05032026.OTP"));
+      }
     }
     EXPECT_EQ(startedIn, *step.startsIn ? root.filePath(QString::fromLatin1(step.startsIn))
                                         : QDir::currentPath());
     EXPECT_EQ(path, step.name ? std::optional(goesTo + QLatin1Char('/') + QLatin1String(step.name))
                               : std::nullopt);
   }
+  EXPECT_FALSE(QFileInfo::exists(QDir::home().filePath(QStringLiteral(".config/QtProject.conf"))));
 }
 
 }  // namespace
