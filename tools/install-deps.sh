@@ -75,8 +75,9 @@ if [[ $set_name == test ]]; then
     pkg-config git clang-format
     # tests and benchmarks
     libgtest-dev libbenchmark-dev
-    # an X server for screenshots and end-to-end runs
-    xvfb xauth x11-utils imagemagick
+    # an X server for screenshots and end-to-end runs, and a session bus of
+    # their own (dbus-run-session)
+    xvfb xauth x11-utils imagemagick dbus-daemon
     # reading printouts back, driving the real window
     poppler-utils xdotool xclip
     # saving onto a file system that refuses file modes

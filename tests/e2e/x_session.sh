@@ -5,7 +5,11 @@
 
 # Exits 77 (skipped) where a tool is missing.
 source "$(dirname "${BASH_SOURCE[0]}")/../require_tools.sh"
-require_tools Xvfb xdotool "${tools[@]}"
+require_tools Xvfb xdotool dbus-run-session "${tools[@]}"
+# The script runs again on a session bus of its own, as a desktop gives its
+# programs one; without it libdbus would start a bus for the program and note
+# it in the home folder. The bus ends with the script.
+[[ -n ${ZAZUZAR_TEST_BUS:-} ]] || ZAZUZAR_TEST_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 
 work=$(mktemp -d)
 cleanup() {
