@@ -90,8 +90,8 @@ if [[ $set_name == test ]]; then
     # a private print scheduler for the printing test
     cups cups-client
     # a dark colour scheme through a platform theme, and closing the real
-    # window as a desktop does
-    qt6ct python3
+    # window as a desktop does (Debian's python3, with its X library)
+    qt6ct python3 python3-xlib
   )
   # hyperfine is for measuring by hand; no test runs it. Testing releases
   # drop a package for a while when it has a release-critical bug (Debian 14

@@ -22,7 +22,7 @@ stage() { echo "stage windows $1: $((SECONDS - start)) s"; }
 # --- What the build needs from Debian ---------------------------------------
 bash tools/install-deps.sh run
 packages=(g++-mingw-w64-x86-64-posix wine64 dpkg-dev googletest xvfb xauth xdotool
-  x11-utils xclip imagemagick dbus-daemon zip python3 python3-markdown)
+  x11-utils xclip imagemagick dbus-daemon zip python3 python3-markdown python3-xlib)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

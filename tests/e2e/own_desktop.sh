@@ -15,7 +15,7 @@ set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 scheme=/usr/share/qt6ct/colors/darker.conf
-tools=(python3 pdftoppm convert)
+tools=(/usr/bin/python3 pdftoppm convert)
 source "$here/x_session.sh"
 [[ -f $scheme ]] || {
   echo "SKIPPED: $scheme is missing; tools/install-deps.sh test installs qt6ct"
@@ -76,7 +76,7 @@ ink=$(convert "$work/page.png" -colorspace gray -format '%[fx:int(minima*255)]' 
 echo "printout: $(basename "$pdf"), mode $mode, darkest pixel $ink of 255"
 ((ink < 100)) || fail "the printed key is blank: its darkest pixel is $ink of 255"
 
-python3 "$here/close_window.py" "$window"
+/usr/bin/python3 "$here/close_window.py" "$window"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the window did not close"
 wait "$app" || fail "the program ended with status $?"

@@ -21,7 +21,7 @@ program=$1
 plain="HALLO WELT"
 codes=7607979819617986 # the code table's digits for it
 
-tools=(wine xclip python3)
+tools=(wine xclip /usr/bin/python3)
 source "$(dirname "$0")/x_session.sh"
 unset QT_QPA_PLATFORM WINEQT_QPA_PLATFORM # Qt's Windows platform, in Wine's windows
 OTPOut="180 404"; bt_VavorDecryptSave="439 533"
@@ -112,7 +112,7 @@ import -window root wine-window.png
 targets | grep -qx "${markers[0]}" && fail "the cipher text is marked secret"
 save spruch.crp "" $bt_VavorDecryptSave # the dialog opens where the key went
 
-python3 "$(dirname "$0")/close_window.py" "$window"
+/usr/bin/python3 "$(dirname "$0")/close_window.py" "$window"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not end when its window was closed"
 app=
@@ -123,7 +123,7 @@ app=
 wine cmd /c start "" "$(winepath -w "$program")" --help >/dev/null 2>&1
 box=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZAZUZAR$' | head -1) ||
   fail "--help started from Explorer showed no message box"
-python3 "$(dirname "$0")/close_window.py" "$box"
+/usr/bin/python3 "$(dirname "$0")/close_window.py" "$box"
 for _ in $(seq 100); do
   xdotool search --onlyvisible --name '^ZAZUZAR$' >/dev/null 2>&1 || break
   sleep 0.1
