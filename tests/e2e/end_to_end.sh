@@ -2,16 +2,27 @@
 # The real program on a real X server, worked with real X events: a message is
 # typed and enciphered, the cipher text copied out through the X clipboard,
 # pasted back in decode mode, deciphered, and the decoded text copied and
-# compared.
-#   end_to_end.sh <path to zazuzar>
+# compared. Before that, the window must name its desktop entry.
+#   end_to_end.sh <path to zazuzar> <desktop file name>
 set -euo pipefail
-program=$1
+program=$1 app_id=$2
 plain="TREFF 18 UHR AM BAHNHOF"
 expected="TREFF18UHRAMBAHNHOF"
 
-tools=(xclip)
+tools=(xclip xprop)
 source "$(dirname "$0")/x_session.sh"
 start_program
+
+# Qt's X11 plugin names the desktop entry in two properties, from the desktop
+# file name; a Qt that writes neither (Debian 12's 6.4) leaves their names
+# unknown to this X server.
+for property in _KDE_NET_WM_DESKTOP_FILE _GTK_APPLICATION_ID; do
+  case $(xprop -id "$window" -notype "$property") in
+    "$property = \"$app_id\"") ;;
+    *"no such atom on any window.") echo "$property: this Qt does not write it" ;;
+    *) fail "$property is not \"$app_id\": $(xprop -id "$window" "$property")" ;;
+  esac
+done
 
 # The first item of a control's context menu ("Kopieren" or "Einfügen").
 first_menu_item() {
