@@ -51,7 +51,6 @@ copy_output() {
 # Encode mode: type, code, make a key, encipher, copy the cipher text.
 click $VavorIn
 xdotool type --delay 20 "$plain"
-sleep 0.3
 click $bt_kodieren
 click $bt_OTPkey
 click $bt_OTPCrypt

@@ -45,30 +45,26 @@ brightness=$(convert "$work/window.png" -colorspace gray -format '%[fx:int(mean*
 
 click $bt_OTPkey
 # The save dialog: into the folder by its path, then the name, as typed.
-click_to_dialog $bt_OTPSave
+click_to_dialog $bt_OTPSave "Speichern unter"
 xdotool key ctrl+a && xdotool type --delay 20 "$hideout" && xdotool key Return
-sleep 0.5
 xdotool key ctrl+a && xdotool type --delay 20 "$key" && xdotool key Return
-wait_windows 2 || fail "no message after the save"
+wait_focus Information || fail "no message after the save"
 xdotool key Return # "OTP wurde gespeichert!"
 wait_windows 1 || fail "the message after the save stayed open"
 [[ $(stat -c %s "$hideout/$key") == 602 ]] || fail "the key was not saved in $hideout"
 # The open dialog opens where the save dialog went: the bare name loads it.
-click_to_dialog $bt_OTPLoad
+click_to_dialog $bt_OTPLoad Öffnen
 xdotool type --delay 20 "$key" && xdotool key Return
 wait_windows 1 || fail "the key did not load from the folder chosen last"
 
 # The print dialog offers a file named after the date and the key in the
 # folder chosen last: "Drucken" prints there.
-click_to_dialog $bt_OTPPrint
+click_to_dialog $bt_OTPPrint Drucken
 xdotool key Return
 wait_windows 1 || fail "the print dialog stayed open"
-for _ in $(seq 100); do
-  pdf=$(ls "$hideout"/*-OTP.pdf 2>/dev/null || true)
-  [[ -s $pdf ]] && break
-  sleep 0.1
-done
-[[ -s $pdf ]] || fail "nothing printed to $hideout: $(ls -A "$hideout" "$home")"
+wait_until '[[ $(tail -c 6 "$hideout"/*-OTP.pdf 2>/dev/null) == *%%EOF* ]]' ||
+  fail "no whole printout in $hideout: $(ls -A "$hideout" "$home")"
+pdf=$(ls "$hideout"/*-OTP.pdf)
 mode=$(stat -c %a "$pdf")
 [[ $mode == 600 ]] || fail "the printout $pdf is not owner-only: mode $mode"
 pdftoppm -r 100 -png -singlefile "$pdf" "$work/page"
@@ -77,8 +73,7 @@ echo "printout: $(basename "$pdf"), mode $mode, darkest pixel $ink of 255"
 ((ink < 100)) || fail "the printed key is blank: its darkest pixel is $ink of 255"
 
 /usr/bin/python3 "$here/close_window.py" "$window"
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the window did not close"
+wait_until '! kill -0 "$app" 2>/dev/null' || fail "the window did not close"
 wait "$app" || fail "the program ended with status $?"
 app=
 

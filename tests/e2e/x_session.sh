@@ -19,11 +19,22 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Waits up to 20 s until a condition (evaluated) holds. A loaded machine may
+# take its time with any step, so every step waits for what it should bring,
+# something the test can see, instead of sleeping.
+wait_until() {
+  for _ in $(seq 200); do
+    eval "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # A display of our own; Xvfb names it on the file descriptor.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xserver=$!
-for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
+wait_until '[[ -s $work/display ]]'
 export DISPLAY=":$(cat "$work/display")"
 export QT_QPA_PLATFORM=xcb
 
@@ -46,15 +57,14 @@ bt_OTPkey="68 308"; bt_OTPCrypt="84 508"; output_area="188 640"
 bt_OTPLoad="420 380"; bt_OTPSave="420 412"; bt_OTPPrint="420 444"
 
 # The program's visible windows: the main window, and a popup menu, a dialog
-# or a message box while one is open. A loaded machine may take its time with
-# any step, so every step waits for what it should bring instead of sleeping.
+# or a message box while one is open.
 windows() { xdotool search --onlyvisible --classname zazuzar 2>/dev/null | wc -l; }
-wait_windows() {
-  for _ in $(seq 100); do
-    (($(windows) == $1)) && return 0
-    sleep 0.1
-  done
-  return 1
+wait_windows() { wait_until "((\$(windows) == $1))"; }
+# Waits until the window named $1 has the keyboard: a dialog or a message box
+# takes it once it is shown, and keys sent before that are lost.
+wait_focus() {
+  local name=$1
+  wait_until '[[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$name" ]]'
 }
 fail() {
   echo "FAIL: $*"
@@ -65,15 +75,14 @@ fail() {
   [[ -s $work/app.log ]] && { echo "program output:"; cat "$work/app.log"; }
   exit 1
 }
-# A click on a control; the window must be alone afterwards (no message box).
+# A click on a control; the window must be alone afterwards (a message box
+# that shows later fails the next step's wait).
 click() {
   xdotool mousemove $(page "$1" "$2") click 1
-  sleep 0.2
   wait_windows 1 || fail "a window or message box opened after a click at $1, $2"
 }
-# A click on a control that opens a dialog; waits for it.
+# A click on a control that opens the dialog named $3; waits for its keyboard.
 click_to_dialog() {
   xdotool mousemove $(page "$1" "$2") click 1
-  wait_windows 2 || fail "no dialog after a click at $1, $2"
-  sleep 0.5 # the dialog takes the keyboard once it is shown
+  wait_focus "$3" || fail "no dialog \"$3\" after a click at $1, $2"
 }
