@@ -30,6 +30,12 @@ OTPOut="180 404"; bt_VavorDecryptSave="439 533"
 # Wine's windows of the program: the main window, and a popup menu, a dialog or
 # a message box while one is open.
 windows() { xdotool search --onlyvisible --classname zazuzar.exe 2>/dev/null | wc -l; }
+# Wine keeps the X focus on the program's first window and hands the keys to
+# the active window itself: the window named $1 takes them once it shows.
+wait_focus() {
+  local name=$1
+  wait_until 'xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1'
+}
 # Wine's own processes (the clipboard's among them) start afresh on this
 # display.
 wineserver -k 2>/dev/null || true
@@ -55,9 +61,7 @@ copy_from() {
     wait_windows 1 || fail "the context menu at $2, $3 stayed open"
   else
     click "$2" "$3"
-    xdotool key ctrl+a
-    sleep 0.3
-    xdotool key ctrl+c
+    xdotool key ctrl+a ctrl+c
   fi
   for _ in $(seq 50); do
     [[ $(xclip -o -selection clipboard 2>/dev/null || true) != nichts ]] && return 0
@@ -78,14 +82,12 @@ save() { # <name> <folder or ""> <button's x> <y>
     xdotool mousemove $(page "$3" "$4") click 1
     wait_windows 2 && break
   done
-  (($(windows) == 2)) || fail "no save dialog after clicks at $3, $4"
-  sleep 0.5 # the dialog takes the keyboard once it is shown
+  wait_focus "Speichern unter" || fail "no save dialog after clicks at $3, $4"
   if [[ -n $2 ]]; then
     xdotool key ctrl+a && xdotool type --delay 20 "Z:$2" && xdotool key Return
-    sleep 0.5
   fi
   xdotool key ctrl+a && xdotool type --delay 20 "$1" && xdotool key Return
-  wait_windows 2 || fail "no message after saving $1"
+  wait_focus Information || fail "no message after saving $1"
   xdotool key Return
   wait_windows 1 || fail "the message after saving $1 stayed open"
 }
@@ -113,8 +115,7 @@ targets | grep -qx "${markers[0]}" && fail "the cipher text is marked secret"
 save spruch.crp "" $bt_VavorDecryptSave # the dialog opens where the key went
 
 /usr/bin/python3 "$(dirname "$0")/close_window.py" "$window"
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the program did not end when its window was closed"
+wait_until '! kill -0 "$app" 2>/dev/null' || fail "the program did not end when its window was closed"
 app=
 # The command line: --version into a pipe; --help started as Explorer starts a
 # program, with no console and no standard output: in a message box.
@@ -124,14 +125,11 @@ wine cmd /c start "" "$(winepath -w "$program")" --help >/dev/null 2>&1
 box=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZAZUZAR$' | head -1) ||
   fail "--help started from Explorer showed no message box"
 /usr/bin/python3 "$(dirname "$0")/close_window.py" "$box"
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name '^ZAZUZAR$' >/dev/null 2>&1 || break
-  sleep 0.1
-done
-xdotool search --onlyvisible --name '^ZAZUZAR$' >/dev/null 2>&1 && fail "the --help box did not close"
+wait_until '! xdotool search --onlyvisible --name "^ZAZUZAR$" >/dev/null 2>&1' ||
+  fail "the --help box did not close"
 
 wineserver -k 2>/dev/null || true # Wine writes its registry as its server ends
-sleep 1
+wineserver -w 2>/dev/null || true
 
 key=$hideout/schluessel.OTP cipher=$hideout/spruch.crp
 [[ -f $key && -f $cipher ]] || fail "not saved: $(ls -A "$hideout" | paste -sd ' ')"
