@@ -5,27 +5,26 @@
 # only a Debian package holds, the changelog in Debian's format and the
 # copyright file, CPack adds when it packs (packaging/debian/DebianPackage.cmake).
 include(GNUInstallDirs)
-set(zazuzar_id org.zazuzar.zazuzar)
 
 # CMake installs files 0644 and the program 0755, whatever the builder's
 # umask; folders it makes with the umask, so the script CPack runs before it
 # packs sets those.
 if(ZAZUZAR_BUILD_UI)
   install(TARGETS zazuzar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${zazuzar_id}.desktop
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${ZAZUZAR_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   foreach(size 16 24 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icon${size}.png
-            DESTINATION ${icons}/${size}x${size}/apps RENAME ${zazuzar_id}.png)
+            DESTINATION ${icons}/${size}x${size}/apps RENAME ${ZAZUZAR_APP_ID}.png)
   endforeach()
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icon.svg DESTINATION ${icons}/scalable/apps
-          RENAME ${zazuzar_id}.svg)
+          RENAME ${ZAZUZAR_APP_ID}.svg)
   # The manual pages and the AppStream metadata, with the version and the
   # release dates filled in.
   set(made ${PROJECT_BINARY_DIR}/packaging)
   include(${PROJECT_SOURCE_DIR}/packaging/Release.cmake)
-  install(FILES ${made}/${zazuzar_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES ${made}/${ZAZUZAR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${made}/pages/zazuzar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${made}/pages/de/zazuzar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
   install(FILES ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -76,7 +76,7 @@ foreach(page zazuzar.1 de/zazuzar.1)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${page}
                  ${PROJECT_BINARY_DIR}/packaging/pages/${page} @ONLY)
 endforeach()
-configure_file(${PROJECT_SOURCE_DIR}/packaging/org.zazuzar.zazuzar.metainfo.xml
-               ${PROJECT_BINARY_DIR}/packaging/org.zazuzar.zazuzar.metainfo.xml @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${ZAZUZAR_APP_ID}.metainfo.xml
+               ${PROJECT_BINARY_DIR}/packaging/${ZAZUZAR_APP_ID}.metainfo.xml @ONLY)
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/packaging/source-date-epoch
      CONTENT "${ZAZUZAR_RELEASE_EPOCH}\n")

@@ -41,7 +41,7 @@ void SetUpApplication(QCoreApplication& application) {
   QCoreApplication::setApplicationName(QStringLiteral("ZAZUZAR"));
   QCoreApplication::setApplicationVersion(QStringLiteral(ZAZUZAR_VERSION));
   if (qobject_cast<QGuiApplication*>(&application) != nullptr) {
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zazuzar.zazuzar"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZAZUZAR_APP_ID));
     LoadBuiltInFonts();
   }
   UseGermanQtTexts(application);

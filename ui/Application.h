@@ -10,8 +10,9 @@ namespace zazuzar {
 // Gives `application` the title "ZAZUZAR" (the caption of the error report),
 // the program's version, and Qt's German texts for its own dialogs, where
 // they are installed. An application with windows gets the name of its
-// desktop entry as well, the AppStream id org.zazuzar.zazuzar, by which a
-// Wayland compositor finds the entry and the icon for the window.
+// desktop entry as well, the AppStream id that CMakeLists.txt sets
+// (ZAZUZAR_APP_ID), by which a Wayland compositor finds the entry and the
+// icon for the window.
 // It also adds the fonts built into the program (LoadBuiltInFonts), and keeps
 // Qt's own settings in memory for the whole process: nothing of them is read
 // from or written to the disk.
