@@ -16,9 +16,6 @@ LONG WINAPI EndAtOnce(EXCEPTION_POINTERS*) {
 }  // namespace
 
 void HardenProcess() {
-  if constexpr (kSanitizerBuild) {
-    return;
-  }
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   SetUnhandledExceptionFilter(EndAtOnce);
   // abort() ends the process the same way, before the C runtime's box.
