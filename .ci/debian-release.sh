@@ -104,5 +104,9 @@ unshare --mount --propagation private --pid --fork --kill-child bash -c '
     inside apt-get -q -q update
   fi
   inside bash -c "cd /src/zazuzar && bash tools/test.sh normal"
+  # The package this release built, installed as a user installs it: apt
+  # must find every dependency here, and the program must start.
+  inside bash -c "cd /src/zazuzar && apt-get install -y -qq ./build-test/zazuzar_*.deb >/dev/null &&
+    zazuzar --version"
 ' debian-release "$root" 2>&1 | sed -u "s/^stage /stage $suite /"
 echo "stage $suite: $((SECONDS - start)) s"

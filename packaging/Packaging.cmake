@@ -52,7 +52,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The shared libraries come from dpkg-shlibdeps; the platform plugins, Qt's
 # German texts and the window's font are loaded at run time, so they are named
-# here.
+# here. Liberation 2 is fonts-liberation from Debian 13 on, where
+# fonts-liberation2 is only a transitional package; Debian 12 has it under
+# the second name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation (>= 1:2) | fonts-liberation2")
 include(CPack)

@@ -8,11 +8,11 @@
 # desktop entry, the AppStream metadata and the names that tie them to each
 # other and to the icons must hold; the packager's flags must win over the
 # program's own hardening, and _FORTIFY_SOURCE be defined once.
-#   check_install.sh <source folder> <work folder>
+#   check_install.sh <source folder> <work folder> <app id>
 # The work folder keeps the build's objects between runs; each run configures
 # afresh. Exits 77 (skipped) where a checking tool is missing.
 set -euo pipefail
-source=$1 work=$2
+source=$1 work=$2 id=$3
 source "$(dirname "$0")/../tests/require_tools.sh"
 require_tools desktop-file-validate appstreamcli
 build=$work/build root=$work/root links=$work/path
@@ -36,7 +36,6 @@ step cmake --build "$build" -j "$(nproc)"
 step env DESTDIR="$root" cmake --install "$build"
 
 fail=0
-id=org.zazuzar.zazuzar
 installed=$(cd "$root" && find . -type f -printf '%m %P\n' | sort -k2)
 expected=$(
   echo "755 usr/bin/zazuzar"

@@ -85,8 +85,8 @@ if [[ $set_name == test ]]; then
     # sanitizers and fuzzing
     clang "$runtime"
     # packaging and its checks (appstream-generator over a local archive that
-    # apt-ftparchive of apt-utils lays out)
-    dpkg-dev file lintian appstream desktop-file-utils appstream-generator apt-utils
+    # apt-ftparchive of apt-utils lays out; hardening-check of devscripts)
+    dpkg-dev file lintian appstream desktop-file-utils appstream-generator apt-utils devscripts
     # a private print scheduler for the printing test
     cups cups-client
     # a dark colour scheme through a platform theme, and closing the real
