@@ -13,35 +13,47 @@
 
 # Sets <prefix>_VERSIONS, <prefix>_DATES (yyyy-mm-dd) and <prefix>_EPOCHS
 # (seconds since 1970) to the entries of `changelog`, newest first; fails on a
-# heading that is no release and on entries out of order.
+# heading that is no release, on a time that does not exist, on a version
+# listed twice and on entries out of order. This is the one rule for the
+# headings: packaging/debian/changelog.sh relies on it.
 function(zazuzar_read_changelog changelog prefix)
   file(STRINGS ${changelog} headings REGEX "^## ")
   set(n "[0-9][0-9]")
   set(versions)
   set(dates)
   set(epochs)
+  set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
   foreach(heading IN LISTS headings)
-    if(NOT heading MATCHES "^## ([0-9]+[.][0-9.]*[0-9]) \\((${n}${n})-(${n})-(${n}) (${n}):(${n})\\)$"
-       OR CMAKE_MATCH_3 LESS 1 OR CMAKE_MATCH_3 GREATER 12 OR CMAKE_MATCH_4 LESS 1
-       OR CMAKE_MATCH_4 GREATER 31 OR CMAKE_MATCH_5 GREATER 23 OR CMAKE_MATCH_6 GREATER 59)
+    if(NOT heading MATCHES "^## ([0-9]+([.][0-9]+)+) \\(((${n}${n})-(${n})-(${n}) (${n}):(${n}))\\)$")
       message(FATAL_ERROR "${changelog}: \"${heading}\" is no release heading "
                           "\"## <version> (<yyyy-mm-dd hh:mm>)\"")
     endif()
-    if(versions AND NOT CMAKE_MATCH_1 VERSION_LESS previous)
-      message(FATAL_ERROR "${changelog}: ${CMAKE_MATCH_1} follows ${previous}; newest first")
-    endif()
-    set(previous ${CMAKE_MATCH_1})
-    list(APPEND versions ${CMAKE_MATCH_1})
-    list(APPEND dates ${CMAKE_MATCH_2}-${CMAKE_MATCH_3}-${CMAKE_MATCH_4})
+    set(version ${CMAKE_MATCH_1})
+    set(time ${CMAKE_MATCH_3})
     # Days since 1970-01-01 in the Gregorian calendar, the year counted from
     # March so that the leap day comes last.
-    math(EXPR month "(${CMAKE_MATCH_3} + 9) % 12")
-    math(EXPR year "${CMAKE_MATCH_2} - ${month} / 10")
+    math(EXPR month "(${CMAKE_MATCH_5} + 9) % 12")
+    math(EXPR year "${CMAKE_MATCH_4} - ${month} / 10")
     math(EXPR days "${year} * 365 + ${year} / 4 - ${year} / 100 + ${year} / 400
-                    + (153 * ${month} + 2) / 5 + ${CMAKE_MATCH_4} - 719469")
-    math(EXPR epoch "((${days} * 24 + ${CMAKE_MATCH_5}) * 60 + ${CMAKE_MATCH_6}) * 60")
+                    + (153 * ${month} + 2) / 5 + ${CMAKE_MATCH_6} - 719469")
+    math(EXPR epoch "((${days} * 24 + ${CMAKE_MATCH_7}) * 60 + ${CMAKE_MATCH_8}) * 60")
+    # The sum takes 31 February for 3 March: the time exists if it comes back.
+    set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+    string(TIMESTAMP back "%Y-%m-%d %H:%M" UTC)
+    if(NOT back STREQUAL time)
+      message(FATAL_ERROR "${changelog}: \"${heading}\" names a time that does not exist")
+    endif()
+    if(versions AND version VERSION_EQUAL previous)
+      message(FATAL_ERROR "${changelog} lists version ${version} twice")
+    elseif(versions AND version VERSION_GREATER previous)
+      message(FATAL_ERROR "${changelog}: ${version} follows ${previous}; newest first")
+    endif()
+    set(previous ${version})
+    list(APPEND versions ${version})
+    list(APPEND dates ${CMAKE_MATCH_4}-${CMAKE_MATCH_5}-${CMAKE_MATCH_6})
     list(APPEND epochs ${epoch})
   endforeach()
+  set(ENV{SOURCE_DATE_EPOCH} "${source_date_epoch}")
   if(NOT versions)
     message(FATAL_ERROR "${changelog} has no release")
   endif()

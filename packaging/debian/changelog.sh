@@ -2,7 +2,8 @@
 # Writes the project's changelog (Markdown: "## <version> (<yyyy-mm-dd hh:mm>)"
 # headings with the release time in UTC, "- " items, two-blank continuation
 # lines) in the Debian changelog format that a native package's changelog.gz
-# holds.
+# holds. It only converts: packaging/Release.cmake has refused, when CMake
+# configured the build, any "## " line that is no release heading.
 #   debian-changelog.sh <package> <maintainer> <CHANGELOG.md> <output>
 set -euo pipefail
 package=$1 maintainer=$2 input=$3 output=$4
@@ -20,7 +21,7 @@ flush() {
 }
 {
   while IFS= read -r line; do
-    if [[ $line =~ ^##\ ([^ ]+)\ \(([0-9]{4}-[0-9]{2}-[0-9]{2}\ [0-9]{2}:[0-9]{2})\)$ ]]; then
+    if [[ $line =~ ^##\ (.*)\ \((.*)\)$ ]]; then
       if [[ -n $date ]]; then
         flush
         printf '\n'
