@@ -4,7 +4,7 @@
 # lines) in the Debian changelog format that a native package's changelog.gz
 # holds. It only converts: packaging/Release.cmake has refused, when CMake
 # configured the build, any "## " line that is no release heading.
-#   debian-changelog.sh <package> <maintainer> <CHANGELOG.md> <output>
+#   changelog.sh <package> <maintainer> <CHANGELOG.md> <output>
 set -euo pipefail
 package=$1 maintainer=$2 input=$3 output=$4
 
