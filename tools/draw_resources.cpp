@@ -524,7 +524,7 @@ struct ObjectPart {
 
 std::array<ObjectPart, 3> TapeObject() {
   const double length = 80, width = kStrip.size, slant = 4, tear = 1.5;
-  QPolygonF outline({{slant, 0}, {length, 0}});
+  QPolygonF outline(QList<QPointF>{{slant, 0}, {length, 0}});
   for (int i = 1; i <= 12; ++i) {  // six teeth
     outline.append({length - (i % 2) * tear, width * i / 12});
   }
