@@ -14,6 +14,7 @@
 set -euo pipefail
 source=$1 work=$2 id=$3
 source "$(dirname "$0")/../tests/require_tools.sh"
+source "$(dirname "$0")/check_metadata.sh"
 require_tools desktop-file-validate appstreamcli
 build=$work/build root=$work/root links=$work/path
 rm -rf "$root" "$links" "$build/CMakeCache.txt" "$build/CMakeFiles"
@@ -55,24 +56,7 @@ expected=$(
   fail=1
 }
 
-desktop=$root/usr/share/applications/$id.desktop
-metainfo=$root/usr/share/metainfo/$id.metainfo.xml
-report=$(desktop-file-validate "$desktop" 2>&1) && [[ -z $report ]] ||
-  { echo "desktop-file-validate: $report"; fail=1; }
-# Newer validators (Debian 13's) warn url-homepage-missing, as the project has
-# no home page yet; that one warning is let pass, where the validator knows it.
-report=$(appstreamcli validate --no-net "$metainfo" 2>&1) ||
-  report=$(appstreamcli validate --no-net --override=url-homepage-missing=info "$metainfo" 2>&1) ||
-  { echo "appstreamcli validate: $report"; fail=1; }
-# The metainfo names the desktop entry, the entry names the icon; the releases
-# are those of CHANGELOG.md.
-launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
-[[ -f $root/usr/share/applications/$launchable ]] || { echo "no desktop entry '$launchable'"; fail=1; }
-icon=$(sed -n 's/^Icon=//p' "$desktop")
-[[ -f $root/usr/share/icons/hicolor/64x64/apps/$icon.png ]] || { echo "no icon '$icon'"; fail=1; }
-releases=$(sed -n 's|.*<release version="\([^"]*\)".*|\1|p' "$metainfo" | paste -sd ' ')
-changelog=$(sed -n 's/^## \([^ ]*\) .*/\1/p' "$source/CHANGELOG.md" | paste -sd ' ')
-[[ $releases == "$changelog" ]] || { echo "releases '$releases', CHANGELOG.md '$changelog'"; fail=1; }
+check_metadata "$root" "$id" "$source/CHANGELOG.md"
 doubled=$(grep '"command":' "$build/compile_commands.json" |
   awk '{ if (gsub(/_FORTIFY_SOURCE/, "&") != 1 || /-fstack-protector-strong/) print }')
 [[ -z $doubled ]] || { echo "the packager's flags did not win: $doubled"; fail=1; }
