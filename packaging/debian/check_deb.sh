@@ -54,7 +54,8 @@ file "$out/root/usr/bin/zazuzar" | grep -q 'stripped' && ! file "$out/root/usr/b
 # branch protection is arm64's (newer hardening-check asks for it everywhere).
 program=$out/root/usr/bin/zazuzar
 ignore=(--nocfprotection)
-hardening-check --help 2>&1 | grep -q nobranchprotection && ignore+=(--nobranchprotection)
+# (Its --help ends with status 1.)
+[[ $(hardening-check --help 2>&1 || true) == *--nobranchprotection* ]] && ignore+=(--nobranchprotection)
 hardening-check --quiet "${ignore[@]}" "$program" || { echo "hardening-check refused the program"; fail=1; }
 check_metadata "$out/root" "$id" "$(dirname "$0")/../../CHANGELOG.md"
 # lintian runs the same validator: its appstream-metadata-validation-failed
