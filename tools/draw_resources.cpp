@@ -548,8 +548,8 @@ QImage DrawTapeObject(int size) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(size / kObjectGrid, size / kObjectGrid);
+  const double rim = std::max(kRimWidth, kObjectGrid / size);
   for (const ObjectPart& part : TapeObject()) {
-    const double rim = std::max(kRimWidth, kObjectGrid / size);
     painter.setPen(part.rim.isValid()
                        ? QPen(part.rim, rim, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin)
                        : QPen(Qt::NoPen));

@@ -3,8 +3,8 @@
 # Windows x86-64 with Debian's mingw-w64 from Debian's own source packages,
 # then zazuzar.exe and the test programs, the tests run under Wine, and the
 # zip packed. Run as root on Debian 12, from the repository root.
-#   windows.sh            everything; leaves build-windows/zazuzar-<version>-windows-x86_64.zip
-#   windows.sh deps       the libraries only (into the cache)
+#   build.sh              everything; leaves build-windows/zazuzar-<version>-windows-x86_64.zip
+#   build.sh deps         the libraries only (into the cache)
 # The libraries are kept in ZAZUZAR_WINDOWS_CACHE (/var/cache/zazuzar-windows
 # unless set), outside the clone, each under a key made of its source
 # version, the compiler and its options; a later run reuses them.
@@ -75,7 +75,7 @@ cached_build() {
   local name=$1 id=$2 fn=$3
   built_prefix=$cache/$name-$id
   if [[ -e $built_prefix/.complete ]]; then
-    echo "windows.sh: $name from the cache ($built_prefix)"
+    echo "build.sh: $name from the cache ($built_prefix)"
     return
   fi
   rm -rf "$built_prefix" "$built_prefix.partial"
@@ -93,7 +93,7 @@ cached_build() {
   set -e
   if ((rc)); then
     tail -n 40 "$work.log"
-    echo "windows.sh: building $name failed; the whole log is $work.log"
+    echo "build.sh: building $name failed; the whole log is $work.log"
     exit 1
   fi
   rm -rf "$work" "$work.log"
